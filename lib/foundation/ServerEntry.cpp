@@ -1,0 +1,31 @@
+// The four exports of the in-process server.
+#include <windows.h>
+#include <olectl.h>
+
+#include "ClassFactory.h"
+#include "ModuleState.h"
+#include "Registration.h"
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        kx::SetModuleHandle(instance);
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    const kx::ClassEntry* entry = kx::FindClass(clsid);
+    if (!entry) return CLASS_E_CLASSNOTAVAILABLE;
+    auto* factory = new (std::nothrow) kx::ClassFactory(*entry);
+    if (!factory) return E_OUTOFMEMORY;
+    const HRESULT hr = factory->QueryInterface(iid, out);
+    factory->Release();
+    return hr;
+}
+
+extern "C" HRESULT WINAPI DllCanUnloadNow() { return kx::CanUnloadModule() ? S_OK : S_FALSE; }
+extern "C" HRESULT WINAPI DllRegisterServer() { return kx::RegisterServer(); }
+extern "C" HRESULT WINAPI DllUnregisterServer() { return kx::UnregisterServer(); }

@@ -1,0 +1,68 @@
+# Functions that build the project and bring up the Wine prefix and display; source after common.sh.
+
+kx_build() {
+    local toolchain="$KX_ROOT/cmake/mingw-$KX_ARCH.cmake"
+    if [ ! -f "$KX_BUILD/CMakeCache.txt" ]; then
+        cmake -S "$KX_ROOT" -B "$KX_BUILD" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
+              -DKX_WINE="$KX_WINE" >/dev/null
+        echo "$KX_ARCH" > "$KX_BUILD/arch"
+    fi
+    cmake --build "$KX_BUILD" -j "$(nproc)"
+}
+
+# A private display unless one is given; sets KX_XVFB_PID when it starts one.
+kx_start_xvfb() {
+    local display=$1
+    Xvfb "$display" -screen 0 1280x1024x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+    KX_XVFB_PID=$!
+    export DISPLAY=$display
+    local i
+    for i in $(seq 1 100); do
+        [ -e "/tmp/.X11-unix/X${display#:}" ] && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start on $display" >&2
+    return 1
+}
+
+kx_free_display() {
+    local n
+    for n in $(seq 91 140); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo ":$n"; return; }
+    done
+    echo ":141"
+}
+
+kx_make_prefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Making the Wine prefix $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        "$KX_WINE" wineboot -i >/dev/null 2>&1 || true
+        "$KX_WINESERVER" -w
+        "$KX_WINE" regedit /S "$(winepath_of "$KX_ROOT/scripts/prefix-settings.reg")" >/dev/null 2>&1 || true
+        "$KX_WINESERVER" -w
+    fi
+}
+
+winepath_of() { echo "Z:${1//\//\\}"; }
+
+# One wineserver and one long-lived Wine process, so each test process starts quickly.
+kx_start_wine() {
+    "$KX_WINESERVER" -k 2>/dev/null || true
+    "$KX_WINESERVER" -w 2>/dev/null || true
+    "$KX_WINESERVER" -p
+    setsid "$KX_WINE" "$KX_BUILD/tests/kxhelper.exe" idle </dev/null >/dev/null 2>&1 &
+    KX_IDLE_PID=$!
+    "$KX_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+kx_stop_wine() {
+    "$KX_WINESERVER" -k 2>/dev/null || true
+    [ -n "${KX_IDLE_PID:-}" ] && kill "$KX_IDLE_PID" 2>/dev/null || true
+    [ -n "${KX_XVFB_PID:-}" ] && kill "$KX_XVFB_PID" 2>/dev/null || true
+    return 0
+}
+
+kx_register() {
+    "$KX_WINE" regsvr32 /s "$(winepath_of "$KX_BUILD/Korvix32.dll")"
+}

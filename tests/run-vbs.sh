@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs one script test under Wine's cscript: harness + test, saved in code page 1256.
+# Passes when the script reached its end marker and no check failed.
+# Usage: run-vbs.sh WINE TEST.vbs
+set -u
+wine=$1
+test=$2
+dir=$(dirname "$0")/vbs
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+{ cat "$dir/harness.vbs"; cat "$test"; printf '\r\nFinish\r\n'; } | iconv -f UTF-8 -t CP1256 > "$work/test.vbs" || exit 1
+export KX_TEST_DIR="Z:${work//\//\\}"
+out=$("$wine" cscript //nologo "Z:${work//\//\\}\\test.vbs" 2>&1 | tr -d "\r" | LC_ALL=C tr -c "\n\040-\176" "?")
+echo "$out"
+grep -q '^KX-SCRIPT-END' <<<"$out" || { echo "the script stopped before its end (a script error?)"; exit 1; }
+! grep -q '^not ok' <<<"$out"

@@ -1,0 +1,55 @@
+#pragma once
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+// Paths and scratch folders for tests that run under Wine.
+namespace kxtest {
+
+// A Unix path given by the build (environment) as a path this Windows process can open.
+inline std::wstring WindowsPathOf(const std::wstring& unixPath) {
+    std::wstring path = L"Z:" + unixPath;
+    for (auto& c : path)
+        if (c == L'/') c = L'\\';
+    return path;
+}
+
+inline std::wstring EnvironmentPath(const wchar_t* name) {
+    wchar_t value[MAX_PATH] = {};
+    GetEnvironmentVariableW(name, value, MAX_PATH);
+    return value[0] == L'/' ? WindowsPathOf(value) : std::wstring(value);
+}
+
+// The helper program: "exit N", "sleep MS N", "idle".
+inline std::wstring HelperPath() { return EnvironmentPath(L"KX_HELPER"); }
+
+// A fresh folder under the temporary folder, removed with its files when the object goes.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        wchar_t base[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, base);
+        path_ = std::wstring(base) + L"kxtest" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                std::to_wstring(counter_++);
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        std::wstring from = path_ + L'\0';
+        SHFILEOPSTRUCTW op = {};
+        op.wFunc = FO_DELETE;
+        op.pFrom = from.c_str();
+        op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        SHFileOperationW(&op);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::wstring& path() const { return path_; }
+    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+private:
+    std::wstring path_;
+    static inline int counter_ = 0;
+};
+
+}  // namespace kxtest
