@@ -39,8 +39,12 @@ kx_make_prefix() {
         mkdir -p "$WINEPREFIX"
         "$KX_WINE" wineboot -i >/dev/null 2>&1 || true
         "$KX_WINESERVER" -w
-        "$KX_WINE" regedit /S "$(winepath_of "$KX_ROOT/scripts/prefix-settings.reg")" >/dev/null 2>&1 || true
+    fi
+    local settings="$KX_ROOT/scripts/prefix-settings.reg"
+    if [ "$settings" -nt "$WINEPREFIX/.settings-applied" ]; then
+        "$KX_WINE" regedit /S "$(winepath_of "$settings")" >/dev/null 2>&1 || true
         "$KX_WINESERVER" -w
+        touch "$WINEPREFIX/.settings-applied"
     fi
 }
 

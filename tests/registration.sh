@@ -19,7 +19,7 @@ check() {  # check NAME EXPECTED-STATUS KEY [VALUE-NAME]
 }
 
 clsid='{62684727-0DAA-4996-BE3D-1E050F75940E}'   # kxWindow
-keys=("HKCR\\Korvix32.kxWindow" "HKCR\\CLSID\\$clsid" "HKCR\\TypeLib\\{728E9277-8FF8-4688-AF58-B998F44618B6}")
+keys=("HKCR\\Korvix32.kxWindow" "HKCR\\CLSID\\$clsid" "HKCR\\TypeLib\\{728E9277-8FF8-4688-AF58-B998F44618B6}" "HKCR\\Interface\\{EE768B1B-FD87-4B49-A32B-BC3FC8FEF16E}")
 
 "$wine" regsvr32 /s /u "$dll"; echo "regsvr32 /u exit $?"
 for key in "${keys[@]}"; do check "removed $key" absent "$key"; done

@@ -1,7 +1,6 @@
 ' kxWindow through late binding: written-back arguments and errors.
 Set w = CreateObject("Korvix32.kxWindow")
 Dim x, y
-x = "before" : y = "before"
 w.GetMousePos x, y
 Check "GetMousePos writes numbers back", TypeName(x), "Long"
 Check "FindWindowCaption of no window", w.FindWindowCaption("no window has this caption"), 0

@@ -1,0 +1,113 @@
+// The registered type library publishes each system class's members in vtable order, with the
+// dispatch identity 0x60030000 + slot; early-bound callers depend on both.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <oleauto.h>
+
+#include <string>
+#include <vector>
+
+#include "Korvix32_h.h"
+
+namespace {
+
+struct ClassMembers {
+    const char* label;
+    const IID* iid;
+    std::vector<std::wstring> members;
+};
+
+const ClassMembers kClasses[] = {
+    {"kxWindow", &IID__kxWindow,
+     {L"WindowVisible", L"ShowFlashWindow", L"SetWindowPosition", L"GetWindowPosition", L"WhatIsDC", L"WinMoveForm",
+      L"DesktophWnd", L"TopWindow", L"SetTopWindow", L"FindWindowCaption", L"FindWindowAndActive", L"CloseWindow",
+      L"MakeTransparent", L"WndTohDc", L"GetMousePos"}},
+};
+
+class ComScope {
+public:
+    ComScope() { CoInitialize(nullptr); }
+    ~ComScope() { CoUninitialize(); }
+};
+
+ITypeInfo* VtableInfo(ITypeLib* library, REFIID iid) {
+    ITypeInfo* info = nullptr;
+    if (FAILED(library->GetTypeInfoOfGuid(iid, &info))) return nullptr;
+    HREFTYPE ref = 0;
+    ITypeInfo* vtable = nullptr;
+    if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &ref)) && SUCCEEDED(info->GetRefTypeInfo(ref, &vtable))) {
+        info->Release();
+        return vtable;
+    }
+    return info;
+}
+
+TEST(TypeLibrary, MembersInSlotOrderWithTheirDispatchIdentities) {
+    ComScope com;
+    ITypeLib* library = nullptr;
+    ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
+    for (const ClassMembers& cls : kClasses) {
+        ITypeInfo* info = VtableInfo(library, *cls.iid);
+        ASSERT_NE(nullptr, info) << cls.label;
+        TYPEATTR* attr = nullptr;
+        ASSERT_EQ(S_OK, info->GetTypeAttr(&attr));
+        ASSERT_EQ(cls.members.size(), attr->cFuncs) << cls.label;
+        for (UINT slot = 0; slot < attr->cFuncs; ++slot) {
+            FUNCDESC* desc = nullptr;
+            ASSERT_EQ(S_OK, info->GetFuncDesc(slot, &desc));
+            BSTR name = nullptr;
+            info->GetDocumentation(desc->memid, &name, nullptr, nullptr, nullptr);
+            EXPECT_EQ(cls.members[slot], std::wstring(name ? name : L"")) << cls.label << " slot " << slot;
+            EXPECT_EQ(static_cast<MEMBERID>(0x60030000 + slot), desc->memid) << cls.label << " slot " << slot;
+            EXPECT_EQ(static_cast<SHORT>((7 + slot) * sizeof(void*)), desc->oVft) << cls.label << " slot " << slot;
+            SysFreeString(name);
+            info->ReleaseFuncDesc(desc);
+        }
+        info->ReleaseTypeAttr(attr);
+        info->Release();
+    }
+    library->Release();
+}
+
+TEST(EarlyBinding, KxWindowSlotsFiveAndTwelveByVtable) {
+    ComScope com;
+    _kxWindow* window = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxWindow, nullptr, CLSCTX_INPROC_SERVER, IID__kxWindow,
+                                     reinterpret_cast<void**>(&window)));
+    HWND hwnd = CreateWindowExW(0, L"STATIC", L"slot test", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                nullptr, nullptr);
+    LONG handle = static_cast<LONG>(reinterpret_cast<LONG_PTR>(hwnd)), from = 255;
+    OLE_COLOR magenta = 0x00FF00FF;
+    VARIANT_BOOL yes = VARIANT_TRUE;
+    EXPECT_EQ(S_OK, window->MakeTransparent(&handle, 255, &from, &magenta, &yes));  // slot 12
+    BYTE alpha = 0;
+    COLORREF key = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+    EXPECT_EQ(0x00FF00FFu, key);
+    EXPECT_EQ(255, alpha);
+
+    IDispatch* none = nullptr;
+    short right = 2;
+    EXPECT_EQ(S_OK, window->WinMoveForm(&none, &right));  // slot 5
+    DestroyWindow(hwnd);
+    window->Release();
+}
+
+TEST(Server, ReleasingTheLastObjectLetsTheServerUnload) {
+    ComScope com;
+    HMODULE server = GetModuleHandleW(L"Korvix32.dll");
+    IUnknown* object = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxWindow, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                     reinterpret_cast<void**>(&object)));
+    server = GetModuleHandleW(L"Korvix32.dll");
+    ASSERT_NE(nullptr, server);
+    auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
+    ASSERT_NE(nullptr, canUnload);
+    EXPECT_EQ(S_FALSE, canUnload());
+    object->Release();
+    EXPECT_EQ(S_OK, canUnload());
+}
+
+}  // namespace
