@@ -3,7 +3,7 @@ Set w = CreateObject("Korvix32.kxWindow")
 Dim x, y
 w.GetMousePos x, y
 Check "GetMousePos writes numbers back", TypeName(x), "Long"
-Check "FindWindowCaption of no window", w.FindWindowCaption("no window has this caption"), 0
+Check "FindWindowCaption of no window", w.FindWindowCaption("no window has this caption"), CLng(0)
 Check "CloseWindow of no window", w.CloseWindow("no window has this caption"), True
 Dim x1, y1, x2, y2
 w.GetWindowPosition 0, x1, y1, x2, y2
