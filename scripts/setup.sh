@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
 packages=(cmake make python3 mingw-w64-tools libwine-dev wine wine64 xvfb x11-apps imagemagick
-          googletest locales fonts-dejavu-core fonts-farsiweb fonts-wine fonts-liberation)
+          googletest locales fonts-dejavu-core fonts-farsiweb fonts-wine fonts-liberation myspell-fa)
 if [ "$KX_ARCH" = i686 ]; then
     packages+=(g++-mingw-w64-i686-posix wine32:i386)
 else

@@ -18,8 +18,8 @@ check() {  # check NAME EXPECTED-STATUS KEY [VALUE-NAME]
     LAST_OUTPUT=$out
 }
 
-clsid='{62684727-0DAA-4996-BE3D-1E050F75940E}'   # kxWindow
-keys=("HKCR\\Korvix32.kxWindow" "HKCR\\CLSID\\$clsid" "HKCR\\TypeLib\\{728E9277-8FF8-4688-AF58-B998F44618B6}" "HKCR\\Interface\\{EE768B1B-FD87-4B49-A32B-BC3FC8FEF16E}")
+clsid='{2249813A-459A-4DFA-90CC-F774691F9DD0}'   # kxRegistry
+keys=("HKCR\\Korvix32.kxRegistry" "HKCR\\CLSID\\$clsid" "HKCR\\TypeLib\\{728E9277-8FF8-4688-AF58-B998F44618B6}" "HKCR\\Interface\\{E769605A-DA70-4CEA-94C3-CDF5A35E19E0}")
 
 "$wine" regsvr32 /s /u "$dll"; echo "regsvr32 /u exit $?"
 for key in "${keys[@]}"; do check "removed $key" absent "$key"; done
@@ -27,7 +27,7 @@ for key in "${keys[@]}"; do check "removed $key" absent "$key"; done
 "$wine" regsvr32 /s "$dll"; rc=$?
 [ $rc -eq 0 ] && echo "ok regsvr32 exits 0" || { echo "not ok regsvr32 exit $rc"; failures=$((failures + 1)); }
 for key in "${keys[@]}"; do check "written $key" present "$key"; done
-check "program identity names the class" present "HKCR\\Korvix32.kxWindow\\CLSID"
+check "program identity names the class" present "HKCR\\Korvix32.kxRegistry\\CLSID"
 grep -qi "$clsid" <<<"$LAST_OUTPUT" || { echo "not ok CLSID value: $LAST_OUTPUT"; failures=$((failures + 1)); }
 check "apartment threading" present "HKCR\\CLSID\\$clsid\\InprocServer32" ThreadingModel
 grep -q Apartment <<<"$LAST_OUTPUT" || { echo "not ok ThreadingModel: $LAST_OUTPUT"; failures=$((failures + 1)); }

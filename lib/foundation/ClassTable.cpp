@@ -2,11 +2,17 @@
 
 #include "Korvix32_h.h"
 #include "KxWindow.h"
+#include "KxButton.h"
+#include "KxRegistry.h"
+#include "KxDisk.h"
 
 namespace kx {
 namespace {
 const ClassEntry kClasses[] = {
     {&CLSID_kxWindow, L"kxWindow", &CreateInstance<KxWindow>, false},
+    {&CLSID_kxButton, L"kxButton", &CreateInstance<KxButton>, true},
+    {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},
+    {&CLSID_kxDisk, L"kxDisk", &CreateInstance<KxDisk>, false},
 };
 }  // namespace
 

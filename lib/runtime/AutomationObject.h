@@ -35,7 +35,11 @@ public:
     STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
     STDMETHODIMP_(ULONG) Release() override {
         const ULONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
+        if (left == 0) {
+            refs_ = 1;  // references taken and dropped while finishing do not delete again
+            FinalRelease();
+            delete this;
+        }
         return left;
     }
 
@@ -66,6 +70,10 @@ public:
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override {
         return iid == __uuidof(Interface) ? S_OK : S_FALSE;
     }
+
+protected:
+    // Runs once, when the last reference goes and before the object is destroyed.
+    virtual void FinalRelease() {}
 
 private:
     volatile LONG refs_ = 1;

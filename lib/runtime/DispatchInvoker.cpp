@@ -139,8 +139,9 @@ struct Slot {
     VARIANT* callerArg = nullptr;   // the caller's argument, when one was given
     bool direct = false;            // the caller's own storage is passed
     Slot() {
-        VariantInit(&storage);
-        VariantInit(&callArg);
+        // Zeroed whole: an omitted optional parameter without a default is passed as this zero value.
+        memset(&storage, 0, sizeof(storage));
+        memset(&callArg, 0, sizeof(callArg));
     }
     ~Slot() { VariantClear(&storage); }
     Slot(const Slot&) = delete;

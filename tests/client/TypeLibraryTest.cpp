@@ -23,6 +23,16 @@ const ClassMembers kClasses[] = {
      {L"WindowVisible", L"ShowFlashWindow", L"SetWindowPosition", L"GetWindowPosition", L"WhatIsDC", L"WinMoveForm",
       L"DesktophWnd", L"TopWindow", L"SetTopWindow", L"FindWindowCaption", L"FindWindowAndActive", L"CloseWindow",
       L"MakeTransparent", L"WndTohDc", L"GetMousePos"}},
+    {"kxRegistry", &IID__kxRegistry,
+     {L"regDelete_Sub_Key", L"regDoes_Key_Exist", L"regQuery_A_Key", L"regCreate_Key_Value", L"regCreate_A_Key",
+      L"regDelete_A_Key", L"KXSaveRegistry", L"KXDeleteRegistry", L"KXReadRegistry", L"RegIconFileType",
+      L"RegIconFileTypeDelete", L"RegIconFileTypeCheck", L"WriteProfileText", L"GetProfileText",
+      L"KXRead_Enum_Key", L"KXRead_Enum_Value", L"GetWindowsVariant", L"KXGetKeyType", L"KXCopyKeyAndItems",
+      L"KXCopyItem"}},
+    {"kxDisk", &IID__kxDisk,
+     {L"ShellProgramWait", L"ExtractFileName", L"GetDrive", L"ShellProgram", L"CDDoor", L"MakeRecycleBinEmpty",
+      L"DiskSize", L"FileExists", L"FormatDrive", L"MapDrive", L"FileCopy", L"FileMove", L"FileOperation",
+      L"ChangeCurDir"}},
 };
 
 class ComScope {
@@ -93,6 +103,50 @@ TEST(EarlyBinding, KxWindowSlotsFiveAndTwelveByVtable) {
     EXPECT_EQ(S_OK, window->WinMoveForm(&none, &right));  // slot 5
     DestroyWindow(hwnd);
     window->Release();
+}
+
+BSTR Text(const wchar_t* text) { return SysAllocString(text); }
+
+TEST(EarlyBinding, KxRegistrySlotsTwelveAndThirteenByVtable) {
+    ComScope com;
+    _kxRegistry* registry = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxRegistry, nullptr, CLSCTX_INPROC_SERVER, IID__kxRegistry,
+                                     reinterpret_cast<void**>(&registry)));
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring file = std::wstring(folder) + L"kx_slots_" + std::to_wstring(GetCurrentProcessId()) + L".ini";
+    BSTR section = Text(L"Option"), key = Text(L"Item0"), value = Text(L"True"), path = Text(file.c_str());
+    VARIANT_BOOL written = VARIANT_FALSE;
+    EXPECT_EQ(S_OK, registry->WriteProfileText(&section, &key, &value, &path, &written));  // slot 12
+    EXPECT_EQ(VARIANT_TRUE, written);
+    BSTR fallback = Text(L"False");
+    VARIANT read;
+    VariantInit(&read);
+    EXPECT_EQ(S_OK, registry->GetProfileText(&section, &key, &fallback, &path, &read));  // slot 13
+    ASSERT_EQ(VT_BSTR, read.vt);
+    EXPECT_EQ(std::wstring(L"True"), std::wstring(read.bstrVal));
+    VariantClear(&read);
+    for (BSTR b : {section, key, value, path, fallback}) SysFreeString(b);
+    DeleteFileW(file.c_str());
+    registry->Release();
+}
+
+TEST(EarlyBinding, KxDiskSlotThreeByVtable) {
+    ComScope com;
+    _kxDisk* disk = nullptr;
+    ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxDisk, nullptr, CLSCTX_INPROC_SERVER, IID__kxDisk,
+                                     reinterpret_cast<void**>(&disk)));
+    wchar_t helper[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"KX_HELPER", helper, MAX_PATH);
+    std::wstring program = L"Z:" + std::wstring(helper);
+    for (auto& c : program)
+        if (c == L'/') c = L'\\';
+    BSTR file = Text(program.c_str()), parameters = Text(L"exit 0"), folder = Text(L""), verb = Text(L"open");
+    kxProgramRun mode = kxSHOWNORMAL;
+    VARIANT_BOOL wait = VARIANT_TRUE, locked = VARIANT_TRUE;
+    EXPECT_EQ(S_OK, disk->ShellProgram(&file, &parameters, &folder, &mode, &verb, &wait, &locked));  // slot 3
+    for (BSTR b : {file, parameters, folder, verb}) SysFreeString(b);
+    disk->Release();
 }
 
 TEST(Server, ReleasingTheLastObjectLetsTheServerUnload) {

@@ -1,0 +1,94 @@
+#include "AmbientProperties.h"
+
+namespace kx {
+namespace {
+
+bool GetProperty(IDispatch* object, DISPID id, VARTYPE type, VARIANT* out) {
+    VariantInit(out);
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    VARIANT raw;
+    VariantInit(&raw);
+    if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &raw, nullptr,
+                              nullptr)))
+        return false;
+    const HRESULT hr = VariantChangeType(out, &raw, 0, type);
+    VariantClear(&raw);
+    return SUCCEEDED(hr);
+}
+
+}  // namespace
+
+bool AmbientProperties::Get(DISPID id, VARTYPE type, VARIANT* out) const {
+    VariantInit(out);
+    if (!site_) return false;
+    IDispatch* ambient = nullptr;
+    if (FAILED(site_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient)))) return false;
+    const bool ok = GetProperty(ambient, id, type, out);
+    ambient->Release();
+    return ok;
+}
+
+bool AmbientProperties::UserMode() const {
+    VARIANT v;
+    return Get(DISPID_AMBIENT_USERMODE, VT_BOOL, &v) ? v.boolVal != VARIANT_FALSE : true;
+}
+
+bool AmbientProperties::RightToLeft() const {
+    VARIANT v;
+    return Get(DISPID_AMBIENT_RIGHTTOLEFT, VT_BOOL, &v) ? v.boolVal != VARIANT_FALSE : false;
+}
+
+IFontDisp* AmbientProperties::Font() const {
+    VARIANT v;
+    if (Get(DISPID_AMBIENT_FONT, VT_DISPATCH, &v) && v.pdispVal) {
+        IFontDisp* font = CloneFont(reinterpret_cast<IFontDisp*>(v.pdispVal));
+        VariantClear(&v);
+        if (font) return font;
+    }
+    return CreateDefaultFont();
+}
+
+std::wstring AmbientProperties::ExtenderName() const {
+    IOleControlSite* controlSite = nullptr;
+    if (!site_ || FAILED(site_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&controlSite))))
+        return {};
+    IDispatch* extender = nullptr;
+    std::wstring name;
+    if (SUCCEEDED(controlSite->GetExtendedControl(&extender)) && extender) {
+        LPOLESTR member = const_cast<LPOLESTR>(L"Name");
+        DISPID id = 0;
+        VARIANT v;
+        if (SUCCEEDED(extender->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id)) &&
+            GetProperty(extender, id, VT_BSTR, &v)) {
+            name.assign(v.bstrVal ? v.bstrVal : L"", v.bstrVal ? SysStringLen(v.bstrVal) : 0);
+            VariantClear(&v);
+        }
+        extender->Release();
+    }
+    controlSite->Release();
+    return name;
+}
+
+IFontDisp* CreateDefaultFont() {
+    FONTDESC desc = {sizeof(FONTDESC), const_cast<LPOLESTR>(L"MS Sans Serif"), {{80000, 0}}, FW_NORMAL,
+                     DEFAULT_CHARSET, FALSE, FALSE, FALSE};
+    IFontDisp* font = nullptr;
+    OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font));
+    return font;
+}
+
+IFontDisp* CloneFont(IFontDisp* font) {
+    if (!font) return nullptr;
+    IFont* source = nullptr;
+    if (FAILED(font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&source)))) return nullptr;
+    IFont* copy = nullptr;
+    IFontDisp* result = nullptr;
+    if (SUCCEEDED(source->Clone(&copy))) {
+        copy->QueryInterface(IID_IFontDisp, reinterpret_cast<void**>(&result));
+        copy->Release();
+    }
+    source->Release();
+    return result;
+}
+
+}  // namespace kx

@@ -1,0 +1,33 @@
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <string>
+
+// What a control asks of its container: ambient properties with the classic runtime's defaults
+// when the container offers none (UserMode true, left to right, a default font), and the
+// extender's name.
+namespace kx {
+
+class AmbientProperties {
+public:
+    void SetSite(IOleClientSite* site) { site_ = site; }  // not add-ref'd; the control holds it
+
+    bool UserMode() const;
+    bool RightToLeft() const;
+    IFontDisp* Font() const;  // a new reference; never null unless out of memory
+    // Extender.Name; empty when the container has no extender or it has no name.
+    std::wstring ExtenderName() const;
+
+private:
+    bool Get(DISPID id, VARTYPE type, VARIANT* out) const;
+    IOleClientSite* site_ = nullptr;
+};
+
+// The font a control falls back to: "MS Sans Serif", 8 points.
+IFontDisp* CreateDefaultFont();
+// A copy of a font, so later changes of one do not reach the other.
+IFontDisp* CloneFont(IFontDisp* font);
+
+}  // namespace kx

@@ -1,0 +1,482 @@
+#include "ControlHost.h"
+
+#include <algorithm>
+
+#include "AmbientProperties.h"
+
+namespace kx {
+
+// --- sub-objects of a site; their reference counts are the site's ---
+
+// Receives the control's events in its event dispatch interface.
+class ControlSite::EventSink : public IDispatch {
+public:
+    explicit EventSink(ControlSite& site) : site_(site) {}
+    virtual ~EventSink() = default;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (iid != IID_IUnknown && iid != IID_IDispatch && iid != site_.eventIid_) return E_NOINTERFACE;
+        *out = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return site_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return site_.Release(); }
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info) *info = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+        if (site_.onEvent_) site_.onEvent_(id, params);
+        return S_OK;
+    }
+
+private:
+    ControlSite& site_;
+};
+
+class ControlSite::PropertySink : public IPropertyNotifySink {
+public:
+    explicit PropertySink(ControlSite& site) : site_(site) {}
+    virtual ~PropertySink() = default;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (iid != IID_IUnknown && iid != IID_IPropertyNotifySink) return E_NOINTERFACE;
+        *out = static_cast<IPropertyNotifySink*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return site_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return site_.Release(); }
+    STDMETHODIMP OnChanged(DISPID id) override {
+        if (site_.onPropertyChange_) site_.onPropertyChange_(id);
+        return S_OK;
+    }
+    STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
+
+private:
+    ControlSite& site_;
+};
+
+// The container's own members of the control: its Name; every other name is the control's own.
+class ControlSite::Extender : public IDispatch {
+public:
+    explicit Extender(ControlSite& site) : site_(site) {}
+    virtual ~Extender() = default;
+    static constexpr DISPID kName = 0x7FFF0001;  // outside the ranges controls use
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
+        *out = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return site_.AddRef(); }
+    STDMETHODIMP_(ULONG) Release() override { return site_.Release(); }
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info) *info = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override {
+        if (!names || !ids || count == 0) return E_POINTER;
+        if (lstrcmpiW(names[0], L"Name") == 0) {
+            for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+            ids[0] = kName;
+            return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
+        }
+        if (!site_.dispatch_) return DISP_E_UNKNOWNNAME;
+        return site_.dispatch_->GetIDsOfNames(iid, names, count, lcid, ids);
+    }
+    STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                        EXCEPINFO* exception, UINT* argError) override {
+        if (id != kName) {
+            if (!site_.dispatch_) return DISP_E_MEMBERNOTFOUND;
+            return site_.dispatch_->Invoke(id, iid, lcid, flags, params, result, exception, argError);
+        }
+        if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+        VariantInit(result);
+        result->vt = VT_BSTR;
+        result->bstrVal = SysAllocString(site_.name_.c_str());
+        return result->bstrVal ? S_OK : E_OUTOFMEMORY;
+    }
+
+private:
+    ControlSite& site_;
+};
+
+// --- the site ---
+
+ControlSite::ControlSite(ControlHost& host, std::wstring name, const RECT& bounds, ControlEventHandler onEvent)
+    : host_(host),
+      name_(std::move(name)),
+      bounds_(bounds),
+      onEvent_(std::move(onEvent)),
+      eventSink_(new EventSink(*this)),
+      propertySink_(new PropertySink(*this)),
+      extender_(new Extender(*this)) {}
+
+ControlSite::~ControlSite() { Detach(); }
+
+STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    if (iid == IID_IUnknown || iid == IID_IOleClientSite) *out = static_cast<IOleClientSite*>(this);
+    else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) *out = static_cast<IOleInPlaceSite*>(this);
+    else if (iid == IID_IOleControlSite) *out = static_cast<IOleControlSite*>(this);
+    else if (iid == IID_IDispatch) *out = static_cast<IDispatch*>(this);
+    else return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP_(ULONG) ControlSite::AddRef() { return InterlockedIncrement(&refs_); }
+
+STDMETHODIMP_(ULONG) ControlSite::Release() {
+    const ULONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return left;
+}
+
+HRESULT ControlSite::Attach(IUnknown* control, IPropertyBag* bag) {
+    if (!control) return E_POINTER;
+    HRESULT hr = control->QueryInterface(IID_IOleObject, reinterpret_cast<void**>(&oleObject_));
+    if (FAILED(hr)) return hr;
+    control_ = control;
+    control_->AddRef();
+    control_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch_));
+    DWORD status = 0;
+    oleObject_->GetMiscStatus(DVASPECT_CONTENT, &status);
+    const bool siteFirst = (status & OLEMISC_SETCLIENTSITEFIRST) != 0;
+    if (siteFirst) oleObject_->SetClientSite(this);
+    hr = Initialise(bag);
+    if (FAILED(hr)) return hr;
+    if (!siteFirst) oleObject_->SetClientSite(this);
+
+    IProvideClassInfo2* classInfo = nullptr;
+    if (SUCCEEDED(control_->QueryInterface(IID_IProvideClassInfo2, reinterpret_cast<void**>(&classInfo)))) {
+        classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &eventIid_);
+        classInfo->Release();
+    }
+    if (eventIid_ != IID_NULL) Connect(eventIid_, eventSink_.get(), &eventCookie_);
+    Connect(IID_IPropertyNotifySink, propertySink_.get(), &propertyCookie_);
+    return oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, host_.Window(), &bounds_);
+}
+
+HRESULT ControlSite::Initialise(IPropertyBag* bag) {
+    if (bag) {
+        IPersistPropertyBag* persist = nullptr;
+        HRESULT hr = control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist));
+        if (FAILED(hr)) return hr;
+        hr = persist->Load(bag, nullptr);
+        persist->Release();
+        return hr;
+    }
+    IPersistStreamInit* persist = nullptr;
+    if (SUCCEEDED(control_->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist)))) {
+        const HRESULT hr = persist->InitNew();
+        persist->Release();
+        return hr;
+    }
+    IPersistPropertyBag* bagPersist = nullptr;
+    if (SUCCEEDED(control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&bagPersist)))) {
+        const HRESULT hr = bagPersist->InitNew();
+        bagPersist->Release();
+        return hr;
+    }
+    return S_OK;
+}
+
+void ControlSite::Connect(REFIID iid, IUnknown* sink, DWORD* cookie) {
+    IConnectionPointContainer* container = nullptr;
+    if (FAILED(control_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container))))
+        return;
+    IConnectionPoint* point = nullptr;
+    if (SUCCEEDED(container->FindConnectionPoint(iid, &point))) {
+        point->Advise(sink, cookie);
+        point->Release();
+    }
+    container->Release();
+}
+
+void ControlSite::Disconnect(REFIID iid, DWORD* cookie) {
+    if (!*cookie || !control_) return;
+    IConnectionPointContainer* container = nullptr;
+    if (SUCCEEDED(control_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&container)))) {
+        IConnectionPoint* point = nullptr;
+        if (SUCCEEDED(container->FindConnectionPoint(iid, &point))) {
+            point->Unadvise(*cookie);
+            point->Release();
+        }
+        container->Release();
+    }
+    *cookie = 0;
+}
+
+// Breaks the cycles between the site and its control, then lets the control go.
+void ControlSite::Detach() {
+    if (!control_) return;
+    AddRef();
+    Disconnect(eventIid_, &eventCookie_);
+    Disconnect(IID_IPropertyNotifySink, &propertyCookie_);
+    if (oleObject_) {
+        oleObject_->Close(OLECLOSE_NOSAVE);
+        oleObject_->SetClientSite(nullptr);
+        oleObject_->Release();
+        oleObject_ = nullptr;
+    }
+    if (dispatch_) dispatch_->Release();
+    dispatch_ = nullptr;
+    IUnknown* control = control_;
+    control_ = nullptr;
+    control->Release();
+    Release();
+}
+
+IDispatch* ControlSite::ExtenderDispatch() const { return extender_.get(); }
+
+HWND ControlSite::ControlWindow() const {
+    HWND window = nullptr;
+    IOleWindow* ole = nullptr;
+    if (control_ && SUCCEEDED(control_->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&ole)))) {
+        ole->GetWindow(&window);
+        ole->Release();
+    }
+    return window;
+}
+
+HRESULT ControlSite::Save(IPropertyBag* bag) {
+    IPersistPropertyBag* persist = nullptr;
+    if (!control_) return E_UNEXPECTED;
+    HRESULT hr = control_->QueryInterface(IID_IPersistPropertyBag, reinterpret_cast<void**>(&persist));
+    if (FAILED(hr)) return hr;
+    hr = persist->Save(bag, TRUE, TRUE);
+    persist->Release();
+    return hr;
+}
+
+void ControlSite::NotifyAmbientChange(DISPID id) {
+    IOleControl* control = nullptr;
+    if (control_ && SUCCEEDED(control_->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&control)))) {
+        control->OnAmbientPropertyChange(id);
+        control->Release();
+    }
+}
+
+bool ControlSite::HasAccessKey(const MSG& message) const {
+    IOleControl* control = nullptr;
+    if (!control_ || FAILED(control_->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&control))))
+        return false;
+    CONTROLINFO info = {sizeof(info)};
+    bool found = false;
+    if (SUCCEEDED(control->GetControlInfo(&info)) && info.hAccel && info.cAccel) {
+        std::vector<ACCEL> table(info.cAccel);
+        const int count = CopyAcceleratorTableW(info.hAccel, table.data(), info.cAccel);
+        for (int i = 0; i < count && !found; ++i) found = table[i].key == static_cast<WORD>(message.wParam);
+    }
+    control->Release();
+    return found;
+}
+
+STDMETHODIMP ControlSite::GetMoniker(DWORD, DWORD, IMoniker** out) {
+    if (out) *out = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP ControlSite::GetContainer(IOleContainer** out) {
+    if (out) *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP ControlSite::GetWindow(HWND* window) {
+    if (!window) return E_POINTER;
+    *window = host_.Window();
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                           LPRECT position, LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+    if (!frame || !document || !position || !clip) return E_POINTER;
+    *frame = nullptr;
+    *document = nullptr;
+    *position = bounds_;
+    *clip = bounds_;
+    if (info) {
+        info->fMDIApp = FALSE;
+        info->hwndFrame = host_.Window();
+        info->haccel = nullptr;
+        info->cAccelEntries = 0;
+    }
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnPosRectChange(LPCRECT position) {
+    if (!position) return E_POINTER;
+    bounds_ = *position;
+    IOleInPlaceObject* inPlace = nullptr;
+    if (control_ && SUCCEEDED(control_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(&inPlace)))) {
+        inPlace->SetObjectRects(&bounds_, &bounds_);
+        inPlace->Release();
+    }
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetExtendedControl(IDispatch** out) {
+    if (!out) return E_POINTER;
+    *out = extender_.get();
+    (*out)->AddRef();
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) {
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info) *info = nullptr;
+    return E_NOTIMPL;
+}
+
+STDMETHODIMP ControlSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*,
+                                 UINT*) {
+    if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+    VariantInit(result);
+    switch (id) {
+        case DISPID_AMBIENT_USERMODE:
+            result->vt = VT_BOOL;
+            result->boolVal = host_.UserMode() ? VARIANT_TRUE : VARIANT_FALSE;
+            return S_OK;
+        case DISPID_AMBIENT_RIGHTTOLEFT:
+            result->vt = VT_BOOL;
+            result->boolVal = host_.RightToLeft() ? VARIANT_TRUE : VARIANT_FALSE;
+            return S_OK;
+        case DISPID_AMBIENT_FONT:
+            if (!host_.Font()) return DISP_E_MEMBERNOTFOUND;
+            result->vt = VT_DISPATCH;
+            result->pdispVal = host_.Font();
+            result->pdispVal->AddRef();
+            return S_OK;
+        case DISPID_AMBIENT_DISPLAYNAME:
+            result->vt = VT_BSTR;
+            result->bstrVal = SysAllocString(name_.c_str());
+            return S_OK;
+        default:
+            return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+// --- the host ---
+
+ControlHost::ControlHost(HWND window) : window_(window), font_(CreateDefaultFont()) {}
+
+ControlHost::~ControlHost() {
+    while (!sites_.empty()) Remove(sites_.back());
+    if (font_) font_->Release();
+}
+
+ControlSite* ControlHost::Place(REFCLSID clsid, const std::wstring& name, const RECT& bounds, IPropertyBag* bag,
+                                ControlEventHandler onEvent, HRESULT* result) {
+    IUnknown* control = nullptr;
+    const HRESULT hr =
+        CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&control));
+    if (FAILED(hr)) {
+        if (result) *result = hr;
+        return nullptr;
+    }
+    ControlSite* site = PlaceObject(control, name, bounds, bag, std::move(onEvent), result);
+    control->Release();
+    return site;
+}
+
+ControlSite* ControlHost::PlaceObject(IUnknown* control, const std::wstring& name, const RECT& bounds,
+                                      IPropertyBag* bag, ControlEventHandler onEvent, HRESULT* result) {
+    auto* site = new (std::nothrow) ControlSite(*this, name, bounds, std::move(onEvent));
+    if (!site) {
+        if (result) *result = E_OUTOFMEMORY;
+        return nullptr;
+    }
+    const HRESULT hr = site->Attach(control, bag);
+    if (result) *result = hr;
+    if (FAILED(hr)) {
+        site->Detach();
+        site->Release();
+        return nullptr;
+    }
+    sites_.push_back(site);
+    return site;
+}
+
+void ControlHost::Remove(ControlSite* site) {
+    auto found = std::find(sites_.begin(), sites_.end(), site);
+    if (found == sites_.end()) return;
+    sites_.erase(found);
+    site->Detach();
+    site->Release();
+}
+
+void ControlHost::AnnounceAmbient(DISPID id) {
+    for (ControlSite* site : sites_) site->NotifyAmbientChange(id);
+}
+
+void ControlHost::SetUserMode(bool value) {
+    userMode_ = value;
+    AnnounceAmbient(DISPID_AMBIENT_USERMODE);
+}
+
+void ControlHost::SetRightToLeft(bool value) {
+    rightToLeft_ = value;
+    AnnounceAmbient(DISPID_AMBIENT_RIGHTTOLEFT);
+}
+
+void ControlHost::SetFont(IFontDisp* font) {
+    IFontDisp* copy = CloneFont(font);
+    if (!copy) return;
+    if (font_) font_->Release();
+    font_ = copy;
+    AnnounceAmbient(DISPID_AMBIENT_FONT);
+}
+
+// Tab and Shift+Tab move the focus through the controls in the order they were placed.
+bool ControlHost::MoveFocus(bool forward) {
+    std::vector<HWND> windows;
+    for (ControlSite* site : sites_) {
+        HWND window = site->ControlWindow();
+        if (window && IsWindowVisible(window) && IsWindowEnabled(window)) windows.push_back(window);
+    }
+    if (windows.empty()) return false;
+    const HWND focused = GetFocus();
+    size_t next = forward ? 0 : windows.size() - 1;
+    for (size_t i = 0; i < windows.size(); ++i) {
+        if (windows[i] != focused && !IsChild(windows[i], focused)) continue;
+        next = forward ? (i + 1) % windows.size() : (i + windows.size() - 1) % windows.size();
+        break;
+    }
+    SetFocus(windows[next]);
+    return true;
+}
+
+bool ControlHost::TranslateAccelerator(const MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB)
+        return MoveFocus(GetKeyState(VK_SHIFT) >= 0);
+    if (message.message != WM_SYSKEYDOWN) return false;
+    for (ControlSite* site : sites_) {
+        if (!site->HasAccessKey(message)) continue;
+        IOleControl* control = nullptr;
+        if (SUCCEEDED(site->Control()->QueryInterface(IID_IOleControl, reinterpret_cast<void**>(&control)))) {
+            MSG copy = message;
+            control->OnMnemonic(&copy);
+            control->Release();
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace kx

@@ -1,0 +1,77 @@
+#include "DrawingSurface.h"
+
+#include <algorithm>
+
+namespace kx {
+
+DrawingSurface::DrawingSurface() {
+    HDC screen = GetDC(nullptr);
+    dc_ = CreateCompatibleDC(screen);
+    ReleaseDC(nullptr, screen);
+    originalFont_ = GetCurrentObject(dc_, OBJ_FONT);
+    SetBkMode(dc_, TRANSPARENT);
+    SetTextColor(dc_, fore_);
+    Resize(1, 1);
+}
+
+DrawingSurface::~DrawingSurface() {
+    SelectObject(dc_, originalFont_);
+    if (originalBitmap_) SelectObject(dc_, originalBitmap_);
+    if (bitmap_) DeleteObject(bitmap_);
+    DeleteDC(dc_);
+}
+
+void DrawingSurface::Resize(int width, int height) {
+    width = std::max(width, 1);
+    height = std::max(height, 1);
+    if (bitmap_ && width == width_ && height == height_) return;
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    if (!bitmap) return;  // keep the old surface rather than none
+    HDC copy = CreateCompatibleDC(dc_);
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    RECT all = {0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(back_);
+    FillRect(copy, &all, brush);
+    DeleteObject(brush);
+    if (bitmap_) BitBlt(copy, 0, 0, std::min(width, width_), std::min(height, height_), dc_, 0, 0, SRCCOPY);
+    SelectObject(copy, old);
+    DeleteDC(copy);
+    HGDIOBJ previous = SelectObject(dc_, bitmap);
+    if (!originalBitmap_) originalBitmap_ = previous;
+    if (bitmap_) DeleteObject(bitmap_);
+    bitmap_ = bitmap;
+    width_ = width;
+    height_ = height;
+}
+
+void DrawingSurface::Clear() {
+    RECT all = {0, 0, width_, height_};
+    HBRUSH brush = CreateSolidBrush(back_);
+    FillRect(dc_, &all, brush);
+    DeleteObject(brush);
+}
+
+void DrawingSurface::SetBackColor(COLORREF colour) {
+    back_ = colour;
+    Clear();
+}
+
+void DrawingSurface::SetForeColor(COLORREF colour) {
+    fore_ = colour;
+    SetTextColor(dc_, colour);
+}
+
+void DrawingSurface::UseFont(HFONT font) { SelectObject(dc_, font ? font : originalFont_); }
+
+void DrawingSurface::CopyTo(HDC target, const RECT& bounds) const {
+    const int w = bounds.right - bounds.left;
+    const int h = bounds.bottom - bounds.top;
+    if (w == width_ && h == height_)
+        BitBlt(target, bounds.left, bounds.top, w, h, dc_, 0, 0, SRCCOPY);
+    else
+        StretchBlt(target, bounds.left, bounds.top, w, h, dc_, 0, 0, width_, height_, SRCCOPY);
+}
+
+}  // namespace kx

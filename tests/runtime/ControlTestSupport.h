@@ -1,0 +1,102 @@
+#pragma once
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <string>
+#include <vector>
+
+// A host window, a message pump with a bound, and late-bound property access for control tests.
+namespace kxtest {
+
+class HostWindow {
+public:
+    explicit HostWindow(int width = 300, int height = 200, int x = 40, int y = 40) {
+        WNDCLASSW cls = {};
+        cls.lpfnWndProc = DefWindowProcW;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.lpszClassName = L"KxControlTestHost";
+        RegisterClassW(&cls);
+        hwnd_ = CreateWindowExW(0, L"KxControlTestHost", L"host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, x, y,
+                                width, height, nullptr, nullptr, cls.hInstance, nullptr);
+    }
+    ~HostWindow() {
+        if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    }
+    HostWindow(const HostWindow&) = delete;
+    HostWindow& operator=(const HostWindow&) = delete;
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+};
+
+// Handles waiting messages for at most the given time.
+inline void PumpMessages(DWORD milliseconds = 50) {
+    const DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (static_cast<LONG>(GetTickCount() - end) < 0);
+}
+
+inline DISPID DispIdOf(IDispatch* object, const wchar_t* name) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = DISPID_UNKNOWN;
+    object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id);
+    return id;
+}
+
+inline HRESULT PutProperty(IDispatch* object, const wchar_t* name, VARIANT value) {
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params = {&value, &named, 1, 1};
+    const WORD flags = value.vt == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
+    return object->Invoke(DispIdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, flags, &params, nullptr, nullptr,
+                          nullptr);
+}
+
+inline VARIANT GetProperty(IDispatch* object, const wchar_t* name) {
+    VARIANT result;
+    VariantInit(&result);
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    object->Invoke(DispIdOf(object, name), IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                   nullptr, nullptr);
+    return result;
+}
+
+inline VARIANT Text(const wchar_t* text) {
+    VARIANT v;
+    v.vt = VT_BSTR;
+    v.bstrVal = SysAllocString(text);
+    return v;
+}
+
+inline VARIANT Long(long value) {
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+inline VARIANT Bool(bool value) {
+    VARIANT v;
+    v.vt = VT_BOOL;
+    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
+    return v;
+}
+
+inline HWND WindowOf(IUnknown* control) {
+    IOleWindow* window = nullptr;
+    HWND hwnd = nullptr;
+    if (SUCCEEDED(control->QueryInterface(IID_IOleWindow, reinterpret_cast<void**>(&window)))) {
+        window->GetWindow(&hwnd);
+        window->Release();
+    }
+    return hwnd;
+}
+
+}  // namespace kxtest
