@@ -6,7 +6,7 @@ source "$(dirname "$0")/common.sh"
 source "$KX_ROOT/scripts/wine-session.sh"
 
 kx_build || exit 1
-if [ ! -f "$KX_BUILD/app/Zarvanta.exe" ]; then
+if [ ! -f "$KX_BUILD/Zarvanta.exe" ]; then
     echo "Zarvanta is not built yet: the program does not exist in this version." >&2
     exit 1
 fi

@@ -65,7 +65,7 @@ DictionaryTable::Index RecordSet::IndexAt(std::size_t position) const {
 
 bool RecordSet::Passes(const DictionaryRecord& record) const {
     if (!filtered_) return true;
-    if (!filter_) return false;
+    if (!filter_) return false;  // a filter on a fraction keeps no record
     return (filter_->field == DictionaryField::Length ? record.Length : record.Abjad) == filter_->value;
 }
 

@@ -65,6 +65,31 @@ void DrawingSurface::SetForeColor(COLORREF colour) {
 
 void DrawingSurface::UseFont(HFONT font) { SelectObject(dc_, font ? font : originalFont_); }
 
+void DrawingSurface::Line(int x1, int y1, int x2, int y2, COLORREF colour) {
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ old = SelectObject(dc_, pen);
+    MoveToEx(dc_, x1, y1, nullptr);
+    LineTo(dc_, x2, y2);
+    SelectObject(dc_, old);
+    DeleteObject(pen);
+}
+
+void DrawingSurface::Box(int x1, int y1, int x2, int y2, COLORREF colour) {
+    RECT box = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FrameRect(dc_, &box, brush);
+    DeleteObject(brush);
+}
+
+void DrawingSurface::FilledBox(int x1, int y1, int x2, int y2, COLORREF colour) {
+    RECT box = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) + 1, std::max(y1, y2) + 1};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc_, &box, brush);
+    DeleteObject(brush);
+}
+
+void DrawingSurface::PSet(int x, int y, COLORREF colour) { SetPixel(dc_, x, y, colour); }
+
 void DrawingSurface::CopyTo(HDC target, const RECT& bounds) const {
     const int w = bounds.right - bounds.left;
     const int h = bounds.bottom - bounds.top;

@@ -27,6 +27,13 @@ public:
     void SetForeColor(COLORREF colour);
     void UseFont(HFONT font);  // the caller keeps the font alive while selected
 
+    // The classic drawing verbs, in pixels: a line leaves out its end point; the box forms
+    // include both corners.
+    void Line(int x1, int y1, int x2, int y2, COLORREF colour);
+    void Box(int x1, int y1, int x2, int y2, COLORREF colour);
+    void FilledBox(int x1, int y1, int x2, int y2, COLORREF colour);
+    void PSet(int x, int y, COLORREF colour);
+
     void CopyTo(HDC target, const RECT& bounds) const;
 
 private:

@@ -137,8 +137,8 @@ TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
     ASSERT_NE(atl, nullptr);
     using AxInit = BOOL(WINAPI*)();
     using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
-    auto init = reinterpret_cast<AxInit>(GetProcAddress(atl, "AtlAxWinInit"));
-    auto create = reinterpret_cast<AxCreate>(GetProcAddress(atl, "AtlAxCreateControlEx"));
+    auto init = reinterpret_cast<AxInit>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+    auto create = reinterpret_cast<AxCreate>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxCreateControlEx")));
     ASSERT_TRUE(init && create);
     ASSERT_TRUE(init());
 
