@@ -346,6 +346,8 @@ HRESULT InvokeMember(ITypeInfo* info, void* instance, DISPID member, WORD flags,
         VariantClear(result);
         *result = slots[count - 1]->storage;
         VariantInit(&slots[count - 1]->storage);
+        // Unsigned longs (OLE_COLOR) go out as Long: script engines reject VT_UI4.
+        if (result->vt == VT_UI4) result->vt = VT_I4;
     }
     return S_OK;
 }

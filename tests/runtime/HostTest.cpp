@@ -6,6 +6,7 @@
 #include "ControlHost.h"
 #include "ControlTestSupport.h"
 #include "Korvix32_h.h"
+#include "KxButton.h"
 #include "PropertyBag.h"
 
 namespace {
@@ -132,15 +133,27 @@ TEST(HostTest, OwnContainerGivesDesignTimePropertiesFromABag) {
     saved->Release();
 }
 
-TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
-    HMODULE atl = LoadLibraryW(L"atl.dll");
-    ASSERT_NE(atl, nullptr);
+// Wine's atl.dll has no import library here: its two entry points by name.
+using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
+
+// Once per process: Wine's AtlAxWinInit fails when its window class is already registered.
+AxCreate LoadAtlAxOnce() {
     using AxInit = BOOL(WINAPI*)();
-    using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
+    HMODULE atl = LoadLibraryW(L"atl.dll");
+    if (!atl) return nullptr;
     auto init = reinterpret_cast<AxInit>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
     auto create = reinterpret_cast<AxCreate>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxCreateControlEx")));
-    ASSERT_TRUE(init && create);
-    ASSERT_TRUE(init());
+    return init && create && init() ? create : nullptr;
+}
+
+AxCreate LoadAtlAx() {
+    static const AxCreate create = LoadAtlAxOnce();
+    return create;
+}
+
+TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
+    AxCreate create = LoadAtlAx();
+    ASSERT_NE(create, nullptr);
 
     // Out of the way of other test programs' windows, on top: the real click must land here.
     kxtest::HostWindow window(300, 200, 960, 760);
@@ -197,6 +210,44 @@ TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
     if (container) container->Release();
     DestroyWindow(place);
     kxtest::PumpMessages(20);
+}
+
+// The container hands a saved stream to IPersistStreamInit::Load instead of InitNew.
+TEST(HostTest, WineAtlAxWinLoadsTheButtonFromASavedStream) {
+    AxCreate create = LoadAtlAx();
+    ASSERT_NE(create, nullptr);
+    auto* saved = new kx::KxButton();
+    IPersistStreamInit* persist = nullptr;
+    saved->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
+    persist->InitNew();
+    BSTR text = SysAllocString(L"&Stored");
+    saved->put_Caption(text);
+    SysFreeString(text);
+    saved->put_Style(kxBtnVista);
+    IStream* stream = nullptr;
+    CreateStreamOnHGlobal(nullptr, TRUE, &stream);
+    ASSERT_EQ(persist->Save(stream, TRUE), S_OK);
+    persist->Release();
+    saved->Release();
+    LARGE_INTEGER start = {};
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+
+    kxtest::HostWindow window;
+    HWND place = CreateWindowExW(0, L"AtlAxWin", L"", WS_CHILD | WS_VISIBLE, 0, 0, 120, 40, window.hwnd(), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    IUnknown* container = nullptr;
+    IUnknown* control = nullptr;
+    ASSERT_EQ(create(L"Korvix32.kxButton", place, stream, &container, &control, IID_NULL, nullptr), S_OK);
+    stream->Release();
+    IDispatch* button = nullptr;
+    ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&button)), S_OK);
+    EXPECT_EQ(CaptionOf(button), L"&Stored");
+    VARIANT style = kxtest::GetProperty(button, L"Style");
+    EXPECT_EQ(style.lVal, 12);
+    button->Release();
+    control->Release();
+    if (container) container->Release();
+    DestroyWindow(place);
 }
 
 }  // namespace

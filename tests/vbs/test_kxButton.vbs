@@ -9,9 +9,9 @@ Check "Enabled let by reference", b.Enabled, False
 b.Enabled = True
 Check "Enabled back", b.Enabled, True
 b.FontColor = &HFF&
-Check "FontColor", CLng(b.FontColor), CLng(255)
+Check "FontColor", b.FontColor, CLng(255)
 b.BackColor = &H8000000F
-Check "BackColor keeps the system colour", CLng(b.BackColor), &H8000000F
+Check "BackColor keeps the system colour", b.BackColor, &H8000000F
 b.ToolTipTitle = "Help"
 Check "ToolTipTitle", b.ToolTipTitle, "Help"
 b.ButtonType = 1
