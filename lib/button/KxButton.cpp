@@ -2,10 +2,13 @@
 
 #include <cmath>
 
+#include "ButtonColor.h"
+#include "ButtonShape.h"
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
 #include "Handles.h"
 #include "Rounding.h"
+#include "SystemVersion.h"
 #include "Text.h"
 
 namespace kx {
@@ -20,16 +23,27 @@ constexpr short kLeftButton = 1;
 constexpr short kEnter = 13;
 constexpr short kSpace = 32;
 constexpr UINT kCaptionNew = DT_CENTER | DT_WORDBREAK;
+constexpr DISPID kMouseEnter = 1;
+constexpr DISPID kMouseLeave = 2;
+constexpr UINT kHoverMessages[] = {WM_MOUSEMOVE, WM_MOUSELEAVE, WM_THEMECHANGED, WM_SYSCOLORCHANGE};
 
 VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 bool IsTrue(const VARIANT_BOOL* value) { return value && *value != VARIANT_FALSE; }
 bool IsStrokeKey(short key) { return key == kEnter || key == kSpace; }
 
-// The button's own rule: the plain colour 0x00BBGGRR, or -1 on any failure.
-long TranslateColor(OLE_COLOR colour) {
-    COLORREF plain = 0;
-    return SUCCEEDED(OleTranslateColor(colour, nullptr, &plain)) ? static_cast<long>(plain) : -1;
-}
+long TranslateColor(OLE_COLOR colour) { return TranslateButtonColor(colour); }
+
+// Holds a reference to the button while a host's handler runs: the host may release it there.
+class KeepAlive {
+public:
+    explicit KeepAlive(IUnknown* object) : object_(object) { object_->AddRef(); }
+    ~KeepAlive() { object_->Release(); }
+    KeepAlive(const KeepAlive&) = delete;
+    KeepAlive& operator=(const KeepAlive&) = delete;
+
+private:
+    IUnknown* object_;
+};
 
 IFont* FontOf(IFontDisp* font) {
     IFont* result = nullptr;
@@ -210,11 +224,80 @@ void KxButton::Terminate() {
     }
 }
 
+// A container that refuses the minimum size resizes the button again from inside the request:
+// the nested resize does not ask once more, so the two cannot recurse without end.
 void KxButton::ResizeHandling() {
-    if (WidthTwips() < kMinimumTwips) SetWidthTwips(kMinimumTwips);
-    if (HeightTwips() < kMinimumTwips) SetHeightTwips(kMinimumTwips);
+    if (!enforcingMinimumSize_) {
+        enforcingMinimumSize_ = true;
+        if (WidthTwips() < kMinimumTwips) SetWidthTwips(kMinimumTwips);
+        if (HeightTwips() < kMinimumTwips) SetHeightTwips(kMinimumTwips);
+        enforcingMinimumSize_ = false;
+    }
     ApplyRegion();
     Repaint();
+}
+
+void KxButton::ApplyRegion() { ApplyShape(Hwnd(), style_, ScaleWidth(), ScaleHeight()); }
+
+// --- hover tracking ---
+
+void KxButton::SetUpHoverTracking() {
+    mouseLeave_ = MouseLeaveTracker::FromSystem();
+    if (!mouseLeave_.Available()) return;
+    if (!VersionAllowsHoverTracking(SystemVersion())) return;
+    const HWND window = Hwnd();
+    if (!window || subclasser_.IsSubclassed(window)) return;  // a second ReadProperties adds no second hook
+    subclasser_.Subclass(window);
+    for (UINT message : kHoverMessages) subclasser_.AddMessage(window, message, WindowSubclasser::kAfter);
+}
+
+void KxButton::UnsubclassAll() { subclasser_.UnsubclassAll(); }
+
+// The hooks call the button through the first member of its interface, in its 32-bit argument form.
+void KxButton::SubclassCallback(bool before, bool& handled, LRESULT& result, HWND window, UINT& message,
+                                WPARAM& wParam, LPARAM& lParam) {
+    VARIANT_BOOL handledFlag = Bool(handled);
+    LONG returned = static_cast<LONG>(result);
+    LONG windowLong = LongFromHandle(window);
+    LONG messageLong = static_cast<LONG>(message);
+    LONG wParamLong = static_cast<LONG>(wParam);
+    LONG lParamLong = static_cast<LONG>(lParam);
+    _kxButton* self = this;
+    self->zSubclass_Proc(Bool(before), &handledFlag, &returned, &windowLong, &messageLong, &wParamLong, &lParamLong);
+    // The button may be gone here: only the caller's variables are touched, and only where changed.
+    handled = handledFlag != VARIANT_FALSE;
+    if (returned != static_cast<LONG>(result)) result = returned;
+    if (messageLong != static_cast<LONG>(message)) message = static_cast<UINT>(messageLong);
+    if (wParamLong != static_cast<LONG>(wParam)) wParam = static_cast<WPARAM>(wParamLong);
+    if (lParamLong != static_cast<LONG>(lParam)) lParam = static_cast<LPARAM>(lParamLong);
+}
+
+void KxButton::MouseEntered(HWND window) {
+    if (mouseInside_) return;
+    mouseInside_ = true;
+    mouseLeave_.TrackMouseLeave(window);
+    state_ = kHot;
+    Repaint();
+    RaiseEvent(kMouseEnter);
+    if (Hwnd()) CreateToolTip();
+}
+
+void KxButton::MouseLeft() {
+    mouseInside_ = false;
+    state_ = kNormal;
+    Repaint();
+    RaiseEvent(kMouseLeave);
+}
+
+void KxButton::CreateToolTip() {
+    TooltipSettings settings;
+    settings.body = toolTipBody_;
+    settings.title = toolTipTitle_;
+    settings.icon = toolTipIcon_;
+    settings.type = toolTipType_;
+    settings.backColor = toolTipBackColor_;
+    settings.foreColor = toolTipForeColor_;
+    tooltip_.Create(Hwnd(), settings);
 }
 
 // --- mouse, keys, focus ---
@@ -436,8 +519,19 @@ STDMETHODIMP KxButton::Refresh() {
 
 // --- members ---
 
-STDMETHODIMP KxButton::zSubclass_Proc(VARIANT_BOOL, VARIANT_BOOL*, LONG*, LONG*, LONG*, LONG*, LONG*) {
-    return Guard(kSource, [&] {});  // hover tracking calls back here once it subclasses the window
+// Called by the hover hooks only, after the window has handled the message.
+STDMETHODIMP KxButton::zSubclass_Proc(VARIANT_BOOL, VARIANT_BOOL*, LONG*, LONG* lng_hWnd, LONG* uMsg, LONG*,
+                                      LONG*) {
+    return Guard(kSource, [&] {
+        if (!uMsg) return;
+        KeepAlive keep(static_cast<_kxButton*>(this));
+        switch (static_cast<UINT>(*uMsg)) {
+            case WM_MOUSEMOVE: MouseEntered(lng_hWnd ? HandleFromLong<HWND>(*lng_hWnd) : Hwnd()); break;
+            case WM_MOUSELEAVE: MouseLeft(); break;
+            case WM_THEMECHANGED: case WM_SYSCOLORCHANGE: Repaint(); break;
+            default: break;
+        }
+    });
 }
 
 STDMETHODIMP KxButton::put_Style(kxBtnStyle Style) {

@@ -1,13 +1,16 @@
 #pragma once
 #include <string>
 
+#include "ButtonTooltip.h"
 #include "Control.h"
 #include "Korvix32_h.h"
+#include "MouseLeaveTracker.h"
+#include "WindowSubclasser.h"
 
 namespace kx {
 
 // kxButton: the owner-drawn push button, or a two-state check box (ButtonType 1).
-class KxButton : public Control<_kxButton> {
+class KxButton : public Control<_kxButton>, private SubclassOwner {
 public:
     // Button states, the numbers of the visual-styles push-button states.
     enum State : long { kNormal = 1, kHot = 2, kPressed = 3, kDisabled = 4 };
@@ -87,6 +90,10 @@ public:
     // For tests and the looks: the state after the last repaint.
     long ButtonState() const { return state_; }
     bool HasFocus() const { return hasFocus_; }
+    // For tests: the current tooltip window (null before the first mouse entry) and whether hover
+    // tracking hooks the button's window.
+    HWND ToolTipWindow() const { return tooltip_.Window(); }
+    bool TracksHover() const { return subclasser_.IsSubclassed(Hwnd()); }
 
 protected:
     void InitProperties() override;
@@ -124,10 +131,15 @@ private:
     void DrawCaption(RECT area);
     void DrawIcon(long margin);
     bool HasIcon() const;
-    // Seams for the parts built later: window shape, hover tracking, About box.
-    void ApplyRegion() {}
-    void SetUpHoverTracking() {}
-    void UnsubclassAll() {}
+    // Window shape, hover tracking and the tooltip.
+    void ApplyRegion();
+    void SetUpHoverTracking();
+    void UnsubclassAll();
+    void SubclassCallback(bool before, bool& handled, LRESULT& result, HWND window, UINT& message, WPARAM& wParam,
+                          LPARAM& lParam) override;
+    void MouseEntered(HWND window);
+    void MouseLeft();
+    void CreateToolTip();
 
     long style_ = kxBtnWindowsXP;
     std::wstring caption_;
@@ -157,6 +169,12 @@ private:
     short lastButton_ = 0;
     long plainBackColor_ = -1;
     UINT captionFlags_ = 0;
+    bool enforcingMinimumSize_ = false;
+
+    MouseLeaveTracker mouseLeave_;
+    bool mouseInside_ = false;
+    WindowSubclasser subclasser_{*this};
+    ButtonTooltip tooltip_;
 };
 
 }  // namespace kx

@@ -5,6 +5,11 @@
 #include "KxButton.h"
 #include "KxRegistry.h"
 #include "KxDisk.h"
+#include "KxSystemInfo.h"
+#include "KxString.h"
+#include "KxFunctions.h"
+#include "KxDialog.h"
+#include "KxGraph.h"
 
 namespace kx {
 namespace {
@@ -13,6 +18,11 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxButton, L"kxButton", &CreateInstance<KxButton>, true},
     {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},
     {&CLSID_kxDisk, L"kxDisk", &CreateInstance<KxDisk>, false},
+    {&CLSID_kxSystemInfo, L"kxSystemInfo", &CreateInstance<KxSystemInfo>, false},
+    {&CLSID_kxString, L"kxString", &CreateInstance<KxString>, false},
+    {&CLSID_kxFunctions, L"kxFunctions", &CreateInstance<KxFunctions>, false},
+    {&CLSID_kxDialog, L"kxDialog", &CreateInstance<KxDialog>, false},
+    {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
 };
 }  // namespace
 

@@ -165,6 +165,7 @@ struct Slot {
             } else {
                 VariantClear(target);
                 VariantCopy(target, &storage);
+                if (target->vt == VT_UI4) target->vt = VT_I4;  // scripts reject unsigned longs
             }
             return;
         }
@@ -325,8 +326,10 @@ HRESULT InvokeMember(ITypeInfo* info, void* instance, DISPID member, WORD flags,
             slot->storage.vt = slot->type.vt == VT_VARIANT ? static_cast<VARTYPE>(VT_EMPTY) : slot->type.vt;
         }
         if (!slot->direct) slot->PassStorage();
-        types[i] = slot->callArg.vt;
-        args[i] = &slot->callArg;
+        // A Variant passed by value goes to the call as the whole variant, whatever it holds.
+        const bool variantByValue = !slot->type.byRef && slot->type.vt == VT_VARIANT;
+        types[i] = variantByValue ? static_cast<VARTYPE>(VT_VARIANT) : slot->callArg.vt;
+        args[i] = variantByValue ? &slot->storage : &slot->callArg;
         slots.push_back(std::move(slot));
     }
 

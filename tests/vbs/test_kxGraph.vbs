@@ -1,0 +1,48 @@
+' kxGraph through late binding: colour members, defaults, outputs written back, errors.
+Set g = CreateObject("Korvix32.kxGraph")
+dir = Replace(CreateObject("WScript.Shell").ExpandEnvironmentStrings("%KX_TEST_DIR%"), Chr(0), "")
+
+Check "ColorBase of black with the default base", g.ColorBase(0), CLng(&HB0B0B0)
+Check "ColorBase of white", g.ColorBase(&HFFFFFF), CLng(&HFFFFFF)
+Check "ColorBase with base 0", g.ColorBase(0, 0), CLng(0)
+
+Dim r, gr, b
+r = 0 : gr = 0 : b = 0
+g.GetRgb &H123456, r, gr, b
+Check "GetRgb red", r, CInt(&H56)
+Check "GetRgb green", gr, CInt(&H34)
+Check "GetRgb blue", b, CInt(&H12)
+g.GetRgb &H8000000F, r, gr, b
+Check "GetRgb does not translate", r & "," & gr & "," & b, "15,0,0"
+g.GetRgb &H123456
+Check "GetRgb with the outputs left out", Err.Number, CLng(0)
+
+face = g.TranslateColor(&H8000000F)
+Check "TranslateColor of a system colour is plain", face >= 0 And face <= &HFFFFFF, True
+Check "TranslateColor of no such colour", g.TranslateColor(&H800000FF), CLng(-1)
+
+Dim offset
+offset = -20
+darker = g.ColorOffset(&H8000000F, offset)
+Check "ColorOffset darkens the button face", darker, _
+    CLng(((face And &HFF) - 20) + (((face \ 256) And &HFF) - 20) * 256 + (((face \ 65536) And &HFF) - 20) * 65536)
+Check "ColorOffset keeps the caller's offset", offset, CLng(-20)
+
+On Error Resume Next
+Dim nothingPicture, fileName, quality
+Set nothingPicture = Nothing
+fileName = dir & "\none.jpg" : quality = 90
+g.SavePhotoFile fileName, quality, nothingPicture
+CheckError "SavePhotoFile of Nothing", 91
+Set p = g.ResizePicture(nothingPicture, 10, 10)
+CheckError "ResizePicture of Nothing", 91
+dc = 0
+g.ComparePicture dc, nothingPicture, dc, nothingPicture
+CheckError "ComparePicture of Nothing", 91
+On Error GoTo 0
+
+Dim hdc, x1, y1, x2, y2, first, second
+hdc = 0 : x1 = 0 : y1 = 0 : x2 = 10 : y2 = 10 : first = 0 : second = &HFFFFFF
+g.DrawGradeint hdc, x1, y1, x2, y2, first, second
+Check "DrawGradeint on no device context with the defaults", Err.Number, CLng(0)
+Check "DrawGrayScale of no picture", g.DrawGrayScale(0, 0, 0, 0), False
