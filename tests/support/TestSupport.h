@@ -34,20 +34,35 @@ public:
                 std::to_wstring(counter_++);
         CreateDirectoryW(path_.c_str(), nullptr);
     }
-    ~ScratchFolder() {
-        std::wstring from = path_ + L'\0';
-        SHFILEOPSTRUCTW op = {};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-        SHFileOperationW(&op);
-    }
+    ~ScratchFolder() { RemoveTree(L"\\\\?\\" + path_); }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
     const std::wstring& path() const { return path_; }
     std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
 
 private:
+    // Removes a folder and everything below it, however deep (the shell's delete mishandles
+    // paths longer than MAX_PATH).
+    static void RemoveTree(const std::wstring& folder) {
+        WIN32_FIND_DATAW entry;
+        HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &entry);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = entry.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring path = folder + L"\\" + name;
+                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    RemoveTree(path);
+                } else {
+                    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                    DeleteFileW(path.c_str());
+                }
+            } while (FindNextFileW(search, &entry));
+            FindClose(search);
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+
     std::wstring path_;
     static inline int counter_ = 0;
 };
