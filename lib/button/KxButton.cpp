@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "AboutBox.h"
 #include "ButtonColor.h"
 #include "ButtonShape.h"
 #include "DrawingModule.h"
@@ -781,9 +782,8 @@ STDMETHODIMP KxButton::put_FontName(BSTR FontName) {
     });
 }
 
-// Seam: the library's About box ("Velmora Group Button", "Ver: 1.0.0") is shown here once it exists.
 STDMETHODIMP KxButton::About() {
-    return Guard(kSource, [&] {});
+    return Guard(kSource, [&] { ShowAboutBox(L"Button"); });
 }
 
 }  // namespace kx

@@ -112,6 +112,19 @@ TEST(ButtonEventsTest, EventSequences) {
     }
 }
 
+TEST(ButtonEventsTest, AHostThatDestroysTheButtonWindowInClickCausesNoCrash) {
+    HWND target = nullptr;
+    HostedButton b([&target](DISPID id, DISPPARAMS*) {
+        if (id == DISPID_CLICK && target) DestroyWindow(target);
+    });
+    target = b.hwnd();
+    b.TakeEvents();
+    for (const Input& step : kLeftClick) b.Send(step.message, step.wParam);
+    EXPECT_EQ(b.TakeEvents(), L"MouseDown MouseUp Click");
+    EXPECT_FALSE(IsWindow(target));
+    EXPECT_EQ(S_OK, b.button()->Refresh());  // the control outlives its window
+}
+
 // An unchecked check box never keeps the pressed state: the repaint normalises it to normal.
 TEST(ButtonEventsTest, ACheckBoxTogglesValueOnClickAndReportsNoChange) {
     std::vector<DISPID> changes;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "GdiTestSupport.h"
+
 #include <vector>
 
 #include "ControlHost.h"
@@ -51,6 +53,24 @@ TEST(ResourceTest, PlacingPaintingAndRemovingButtonsLeaksNoGdiObjects) {
     PlaceUseAndRemoveButtons(40);
     const int after = FreeGdiHandles();
     EXPECT_LE(before - after, 4) << "GDI objects left behind by 40 buttons";
+}
+
+TEST(ResourceTest, AThousandRepaintsLeaveTheGdiObjectCountWhereItWas) {
+    kxtest::HostWindow window;
+    kx::ControlHost host(window.hwnd());
+    auto* button = new kx::KxButton();
+    RECT bounds = {0, 0, 91, 30};
+    host.PlaceObject(static_cast<IOleObject*>(button), L"cmd", bounds, nullptr, [](DISPID, DISPPARAMS*) {});
+    const HWND hwnd = kxtest::WindowOf(static_cast<IOleObject*>(button));
+    for (int i = 0; i < 5; ++i) button->Refresh();  // first-use caches
+    const DWORD before = kxtest::GdiObjectCount();
+    for (int i = 0; i < 1000; ++i) {
+        button->Refresh();
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
+    }
+    EXPECT_EQ(before, kxtest::GdiObjectCount());
+    button->Release();
 }
 
 }  // namespace
