@@ -34,7 +34,6 @@ Check "hdc is a device context", b.hdc <> 0, True
 Set f = b.Font
 Check "Font object", f.Name, "DejaVu Sans"
 b.Refresh
-b.About
 Check "the default interface", TypeName(b), "_kxButton"
 b.Style = 13
 Check "Style out of range is stored unchecked", b.Style, CLng(13)
