@@ -1,30 +1,18 @@
 #include "ConnectionPoint.h"
 
+#include "ComBase.h"
+
 #include <olectl.h>
 
 namespace kx {
 namespace {
 
 // Enumerates a snapshot of connections; owns add-ref'd sinks.
-class ConnectionEnumerator : public IEnumConnections {
+class ConnectionEnumerator : public ComBase<IEnumConnections> {
 public:
     explicit ConnectionEnumerator(std::vector<CONNECTDATA> items) : items_(std::move(items)) {}
     virtual ~ConnectionEnumerator() {
         for (auto& item : items_) item.pUnk->Release();
-    }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IEnumConnections) return E_NOINTERFACE;
-        *out = static_cast<IEnumConnections*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
     }
     STDMETHODIMP Next(ULONG count, CONNECTDATA* out, ULONG* fetched) override {
         if (!out) return E_POINTER;
@@ -60,30 +48,15 @@ public:
 private:
     std::vector<CONNECTDATA> items_;
     size_t position_ = 0;
-    volatile LONG refs_ = 1;
 };
 
-class PointEnumerator : public IEnumConnectionPoints {
+class PointEnumerator : public ComBase<IEnumConnectionPoints> {
 public:
     explicit PointEnumerator(std::vector<ConnectionPoint*> points) : points_(std::move(points)) {
         for (auto* p : points_) p->AddRef();
     }
     virtual ~PointEnumerator() {
         for (auto* p : points_) p->Release();
-    }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IEnumConnectionPoints) return E_NOINTERFACE;
-        *out = static_cast<IEnumConnectionPoints*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
     }
     STDMETHODIMP Next(ULONG count, IConnectionPoint** out, ULONG* fetched) override {
         if (!out) return E_POINTER;
@@ -115,7 +88,6 @@ public:
 private:
     std::vector<ConnectionPoint*> points_;
     size_t position_ = 0;
-    volatile LONG refs_ = 1;
 };
 
 }  // namespace
