@@ -1,5 +1,6 @@
 #include "PrinterObject.h"
 
+#include "ComBase.h"
 #include <winspool.h>
 
 #include <algorithm>
@@ -34,7 +35,7 @@ constexpr MemberName kMembers[] = {
     {L"hDC", kHdc},
 };
 
-class PrinterObject : public IDispatch {
+class PrinterObject : public ComBase<IDispatch> {
 public:
     explicit PrinterObject(PrinterSettings settings) : settings_(std::move(settings)) { ObjectCreated(); }
     virtual ~PrinterObject() {
@@ -44,20 +45,6 @@ public:
     PrinterObject(const PrinterObject&) = delete;
     PrinterObject& operator=(const PrinterObject&) = delete;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
-    }
 
     STDMETHODIMP GetTypeInfoCount(UINT* count) override {
         if (!count) return E_POINTER;
@@ -145,7 +132,6 @@ private:
 
     PrinterSettings settings_;
     HDC dc_ = nullptr;
-    volatile LONG refs_ = 1;
 };
 
 // winspool is loaded when asked for: the library links without it.

@@ -1,30 +1,17 @@
 #include "SurfaceFont.h"
 
+#include "ComBase.h"
 #include "AmbientProperties.h"
 
 namespace kx {
 
 // Hears the font object's property changes; holds its owner without a reference, so the font
 // object does not keep the control alive.
-class SurfaceFont::ChangeSink : public IPropertyNotifySink {
+class SurfaceFont::ChangeSink : public ComBase<IPropertyNotifySink> {
 public:
     explicit ChangeSink(SurfaceFont* owner) : owner_(owner) {}
     virtual ~ChangeSink() = default;
     void Forget() { owner_ = nullptr; }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyNotifySink) return E_NOINTERFACE;
-        *out = static_cast<IPropertyNotifySink*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return InterlockedIncrement(&refs_); }
-    STDMETHODIMP_(ULONG) Release() override {
-        const ULONG left = InterlockedDecrement(&refs_);
-        if (left == 0) delete this;
-        return left;
-    }
     STDMETHODIMP OnChanged(DISPID) override {
         if (owner_) owner_->Rebuild();
         return S_OK;
@@ -33,7 +20,6 @@ public:
 
 private:
     SurfaceFont* owner_;
-    volatile LONG refs_ = 1;
 };
 
 SurfaceFont::SurfaceFont(std::function<void()> onChange) : onChange_(std::move(onChange)) {
