@@ -8,21 +8,33 @@ namespace kx {
 
 // --- sub-objects of a site; their reference counts are the site's ---
 
-// Receives the control's events in its event dispatch interface.
-class ControlSite::EventSink : public IDispatch {
+// One interface of a site, answered by a sub-object that counts its references on the site.
+template <class Interface>
+class SitePart : public Interface {
 public:
-    explicit EventSink(ControlSite& site) : site_(site) {}
-    virtual ~EventSink() = default;
+    explicit SitePart(ControlSite& site) : site_(site) {}
+    virtual ~SitePart() = default;
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IDispatch && iid != site_.eventIid_) return E_NOINTERFACE;
-        *out = static_cast<IDispatch*>(this);
+        if (iid != IID_IUnknown && iid != __uuidof(Interface) && !AlsoAnswers(iid)) return E_NOINTERFACE;
+        *out = static_cast<Interface*>(this);
         AddRef();
         return S_OK;
     }
     STDMETHODIMP_(ULONG) AddRef() override { return site_.AddRef(); }
     STDMETHODIMP_(ULONG) Release() override { return site_.Release(); }
+
+protected:
+    virtual bool AlsoAnswers(REFIID) const { return false; }
+    ControlSite& site_;
+};
+
+// Receives the control's events in its event dispatch interface.
+class ControlSite::EventSink : public SitePart<IDispatch> {
+public:
+    explicit EventSink(ControlSite& site) : SitePart(site) {}
+    bool AlsoAnswers(REFIID iid) const override { return iid == site_.eventIid_; }
     STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
         if (info) *info = nullptr;
@@ -33,51 +45,23 @@ public:
         if (site_.onEvent_) site_.onEvent_(id, params);
         return S_OK;
     }
-
-private:
-    ControlSite& site_;
 };
 
-class ControlSite::PropertySink : public IPropertyNotifySink {
+class ControlSite::PropertySink : public SitePart<IPropertyNotifySink> {
 public:
-    explicit PropertySink(ControlSite& site) : site_(site) {}
-    virtual ~PropertySink() = default;
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IPropertyNotifySink) return E_NOINTERFACE;
-        *out = static_cast<IPropertyNotifySink*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return site_.AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override { return site_.Release(); }
+    explicit PropertySink(ControlSite& site) : SitePart(site) {}
     STDMETHODIMP OnChanged(DISPID id) override {
         if (site_.onPropertyChange_) site_.onPropertyChange_(id);
         return S_OK;
     }
     STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
-
-private:
-    ControlSite& site_;
 };
 
 // The container's own members of the control: its Name; every other name is the control's own.
-class ControlSite::Extender : public IDispatch {
+class ControlSite::Extender : public SitePart<IDispatch> {
 public:
-    explicit Extender(ControlSite& site) : site_(site) {}
-    virtual ~Extender() = default;
+    explicit Extender(ControlSite& site) : SitePart(site) {}
     static constexpr DISPID kName = 0x7FFF0001;  // outside the ranges controls use
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (!out) return E_POINTER;
-        *out = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return site_.AddRef(); }
-    STDMETHODIMP_(ULONG) Release() override { return site_.Release(); }
     STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
         if (info) *info = nullptr;
@@ -105,9 +89,6 @@ public:
         result->bstrVal = SysAllocString(site_.name_.c_str());
         return result->bstrVal ? S_OK : E_OUTOFMEMORY;
     }
-
-private:
-    ControlSite& site_;
 };
 
 // --- the site ---
