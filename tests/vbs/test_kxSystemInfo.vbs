@@ -34,8 +34,9 @@ Check "TempFileName leaves an empty file", fso.FileExists(name), True
 fso.DeleteFile name
 name = s.TempFileName("abcdef", dir)
 Check "TempFileName in a given folder", LCase(fso.GetParentFolderName(name)), LCase(dir)
-Check "TempFileName keeps three prefix characters", LCase(Left(fso.GetFileName(name), 4)) <> "abcd" And _
-    LCase(Left(fso.GetFileName(name), 3)) = "abc", True
+' three prefix characters, four hexadecimal digits, ".tmp" (a digit may itself be "d")
+Check "TempFileName keeps three prefix characters", LCase(Left(fso.GetFileName(name), 3)) = "abc" And _
+    Len(fso.GetFileName(name)) = 11, True
 Check "TempFileName extension", LCase(fso.GetExtensionName(name)), "tmp"
 Check "TempFileName of a missing folder", s.TempFileName("x", dir & "\missing"), ""
 folder = s.GetWindowsTempDir
