@@ -1,0 +1,64 @@
+#pragma once
+#include <windows.h>
+#include <gdiplus.h>
+
+#include <cstdint>
+#include <string>
+
+// The screen's pixels over a rectangle, read into a 32-bit DIB, and saved as PNG for people to look at.
+namespace zvtest {
+
+class ScreenCapture {
+public:
+    explicit ScreenCapture(const RECT& rect) : rect_(rect) {
+        width_ = rect.right - rect.left;
+        height_ = rect.bottom - rect.top;
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB};
+        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HGDIOBJ previous = SelectObject(memory, bitmap_);
+        BitBlt(memory, 0, 0, width_, height_, screen, rect.left, rect.top, SRCCOPY);
+        SelectObject(memory, previous);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+        GdiFlush();
+    }
+    ~ScreenCapture() { DeleteObject(bitmap_); }
+    ScreenCapture(const ScreenCapture&) = delete;
+    ScreenCapture& operator=(const ScreenCapture&) = delete;
+
+    // 0x00RRGGBB of a point relative to the rectangle.
+    std::uint32_t At(int x, int y) const { return bits_[y * width_ + x] & 0xFFFFFF; }
+    int CountInside(const RECT& area, std::uint32_t rgb) const {
+        int count = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) count += At(x, y) == rgb;
+        return count;
+    }
+
+    bool SavePng(const std::wstring& path) const {
+        using namespace Gdiplus;
+        ULONG_PTR token = 0;
+        GdiplusStartupInput input;
+        if (GdiplusStartup(&token, &input, nullptr) != Ok) return false;
+        const CLSID png = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+        GpBitmap* image = nullptr;
+        bool saved = false;
+        if (DllExports::GdipCreateBitmapFromHBITMAP(bitmap_, nullptr, &image) == Ok) {
+            saved = DllExports::GdipSaveImageToFile(image, path.c_str(), &png, nullptr) == Ok;
+            DllExports::GdipDisposeImage(image);
+        }
+        GdiplusShutdown(token);
+        return saved;
+    }
+
+private:
+    RECT rect_;
+    int width_ = 0, height_ = 0;
+    HBITMAP bitmap_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+};
+
+}  // namespace zvtest
