@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Korvix32_h.h"
+#include "TypeLibrarySupport.h"
 
 namespace {
 
@@ -69,25 +70,6 @@ const std::vector<Member> kButtonEvents = {
     {L"MouseLeave", 2, kCall},
 };
 
-class ComScope {
-public:
-    ComScope() { CoInitialize(nullptr); }
-    ~ComScope() { CoUninitialize(); }
-};
-
-// The interface's own functions, as an early-bound host sees them (the vtable half of a dual interface).
-ITypeInfo* OwnFunctions(ITypeLib* library, REFIID iid) {
-    ITypeInfo* info = nullptr;
-    if (FAILED(library->GetTypeInfoOfGuid(iid, &info))) return nullptr;
-    HREFTYPE ref = 0;
-    ITypeInfo* vtable = nullptr;
-    if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &ref)) && SUCCEEDED(info->GetRefTypeInfo(ref, &vtable))) {
-        info->Release();
-        return vtable;
-    }
-    return info;
-}
-
 void ExpectFunctions(ITypeInfo* info, const std::vector<Member>& expected, const char* label) {
     TYPEATTR* attr = nullptr;
     ASSERT_EQ(S_OK, info->GetTypeAttr(&attr));
@@ -107,11 +89,11 @@ void ExpectFunctions(ITypeInfo* info, const std::vector<Member>& expected, const
 }
 
 TEST(ButtonTypeLibrary, MembersAndEventsInInterfaceOrderWithTheirIdentities) {
-    ComScope com;
+    kxtest::ComScope com;
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
 
-    ITypeInfo* members = OwnFunctions(library, IID__kxButton);
+    ITypeInfo* members = kxtest::VtableInfo(library, IID__kxButton);
     ASSERT_NE(nullptr, members);
     ExpectFunctions(members, kButtonMembers, "_kxButton");
     members->Release();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Korvix32_h.h"
+#include "TypeLibrarySupport.h"
 
 namespace {
 
@@ -54,30 +55,12 @@ const ClassMembers kClasses[] = {
       L"ChangeNullEmpty", L"Wait", L"TextLineInfo"}},
 };
 
-class ComScope {
-public:
-    ComScope() { CoInitialize(nullptr); }
-    ~ComScope() { CoUninitialize(); }
-};
-
-ITypeInfo* VtableInfo(ITypeLib* library, REFIID iid) {
-    ITypeInfo* info = nullptr;
-    if (FAILED(library->GetTypeInfoOfGuid(iid, &info))) return nullptr;
-    HREFTYPE ref = 0;
-    ITypeInfo* vtable = nullptr;
-    if (SUCCEEDED(info->GetRefTypeOfImplType(-1, &ref)) && SUCCEEDED(info->GetRefTypeInfo(ref, &vtable))) {
-        info->Release();
-        return vtable;
-    }
-    return info;
-}
-
 TEST(TypeLibrary, MembersInSlotOrderWithTheirDispatchIdentities) {
-    ComScope com;
+    kxtest::ComScope com;
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
     for (const ClassMembers& cls : kClasses) {
-        ITypeInfo* info = VtableInfo(library, *cls.iid);
+        ITypeInfo* info = kxtest::VtableInfo(library, *cls.iid);
         ASSERT_NE(nullptr, info) << cls.label;
         TYPEATTR* attr = nullptr;
         ASSERT_EQ(S_OK, info->GetTypeAttr(&attr));
@@ -100,7 +83,7 @@ TEST(TypeLibrary, MembersInSlotOrderWithTheirDispatchIdentities) {
 }
 
 TEST(EarlyBinding, KxWindowSlotsFiveAndTwelveByVtable) {
-    ComScope com;
+    kxtest::ComScope com;
     _kxWindow* window = nullptr;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxWindow, nullptr, CLSCTX_INPROC_SERVER, IID__kxWindow,
                                      reinterpret_cast<void**>(&window)));
@@ -127,7 +110,7 @@ TEST(EarlyBinding, KxWindowSlotsFiveAndTwelveByVtable) {
 BSTR Text(const wchar_t* text) { return SysAllocString(text); }
 
 TEST(EarlyBinding, KxRegistrySlotsTwelveAndThirteenByVtable) {
-    ComScope com;
+    kxtest::ComScope com;
     _kxRegistry* registry = nullptr;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxRegistry, nullptr, CLSCTX_INPROC_SERVER, IID__kxRegistry,
                                      reinterpret_cast<void**>(&registry)));
@@ -151,7 +134,7 @@ TEST(EarlyBinding, KxRegistrySlotsTwelveAndThirteenByVtable) {
 }
 
 TEST(EarlyBinding, KxDiskSlotThreeByVtable) {
-    ComScope com;
+    kxtest::ComScope com;
     _kxDisk* disk = nullptr;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxDisk, nullptr, CLSCTX_INPROC_SERVER, IID__kxDisk,
                                      reinterpret_cast<void**>(&disk)));
@@ -169,7 +152,7 @@ TEST(EarlyBinding, KxDiskSlotThreeByVtable) {
 }
 
 TEST(Server, ReleasingTheLastObjectLetsTheServerUnload) {
-    ComScope com;
+    kxtest::ComScope com;
     HMODULE server = GetModuleHandleW(L"Korvix32.dll");
     IUnknown* object = nullptr;
     ASSERT_EQ(S_OK, CoCreateInstance(CLSID_kxWindow, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,

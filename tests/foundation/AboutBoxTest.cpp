@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <gdiplus.h>
 
 #include <algorithm>
 #include <atomic>
@@ -17,6 +16,7 @@
 
 #include "AboutArtwork.h"
 #include "AboutBox.h"
+#include "ScreenCapture.h"
 #include "TestSupport.h"
 
 namespace {
@@ -351,53 +351,7 @@ std::wstring TestFolder() {
     return std::filesystem::path(path).parent_path().wstring();
 }
 
-bool SavePng(HBITMAP bitmap, const std::wstring& path) {
-    using namespace Gdiplus;
-    ULONG_PTR token = 0;
-    GdiplusStartupInput input;
-    if (GdiplusStartup(&token, &input, nullptr) != Ok) return false;
-    const CLSID png = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-    GpBitmap* image = nullptr;
-    bool saved = false;
-    if (DllExports::GdipCreateBitmapFromHBITMAP(bitmap, nullptr, &image) == Ok) {
-        saved = DllExports::GdipSaveImageToFile(image, path.c_str(), &png, nullptr) == Ok;
-        DllExports::GdipDisposeImage(image);
-    }
-    GdiplusShutdown(token);
-    return saved;
-}
-
-// The screen's pixels over a window, read back from a 32-bit DIB.
-class ScreenShot {
-public:
-    explicit ScreenShot(HWND window) {
-        GetWindowRect(window, &rect_);
-        width_ = rect_.right - rect_.left;
-        height_ = rect_.bottom - rect_.top;
-        BITMAPINFO info = {};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB};
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HGDIOBJ previous = SelectObject(memory, bitmap_);
-        BitBlt(memory, 0, 0, width_, height_, screen, rect_.left, rect_.top, SRCCOPY);
-        SelectObject(memory, previous);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-        GdiFlush();
-    }
-    ~ScreenShot() { DeleteObject(bitmap_); }
-    ScreenShot(const ScreenShot&) = delete;
-    ScreenShot& operator=(const ScreenShot&) = delete;
-    std::uint32_t At(int x, int y) const { return bits_[y * width_ + x] & 0xFFFFFF; }
-    bool Save(const std::wstring& path) const { return SavePng(bitmap_, path); }
-
-private:
-    RECT rect_ = {};
-    int width_ = 0, height_ = 0;
-    HBITMAP bitmap_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
-};
+using ScreenShot = kxtest::ScreenCapture;
 
 // Off the captions the screen shows the artwork itself; under each caption the artwork shows through
 // around the letters, which are drawn in the caption's colour.
@@ -435,7 +389,7 @@ TEST(AboutBox, ScreenShowsTheArtworkWithTransparentCaptions) {
                     artworkUnderLabel[i] += pixel == artworkAt(x, y);
                     inkOfLabel[i] += (pixel >> 16 & 0xFF) < 0x50 && (pixel >> 8 & 0xFF) < 0x70;
                 }
-        saved = shot.Save(TestFolder() + L"\\about-box.png");
+        saved = shot.SavePng(TestFolder() + L"\\about-box.png");
         PostKey(box, VK_ESCAPE);
     });
     ASSERT_TRUE(session.appeared);

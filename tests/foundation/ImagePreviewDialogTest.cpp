@@ -1,6 +1,5 @@
 #include <windows.h>
 #include <commdlg.h>
-#include <gdiplus.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +11,7 @@
 #include "GdiTestSupport.h"
 #include "ImagePreviewHook.h"
 #include "KxDialog.h"
+#include "PngFile.h"
 #include "PreviewLayout.h"
 #include "TestSupport.h"
 
@@ -74,21 +74,7 @@ public:
                 if (At(x, y) != color) return true;
         return false;
     }
-    bool SavePng(const std::wstring& path) const {
-        using namespace Gdiplus;
-        ULONG_PTR token = 0;
-        GdiplusStartupInput input;
-        if (GdiplusStartup(&token, &input, nullptr) != Ok) return false;
-        GpBitmap* bitmap = nullptr;
-        bool saved = false;
-        if (DllExports::GdipCreateBitmapFromHBITMAP(dib_.bitmap(), nullptr, &bitmap) == Ok) {
-            const CLSID png = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-            saved = DllExports::GdipSaveImageToFile(bitmap, path.c_str(), &png, nullptr) == Ok;
-            DllExports::GdipDisposeImage(bitmap);
-        }
-        GdiplusShutdown(token);
-        return saved;
-    }
+    bool SavePng(const std::wstring& path) const { return kxtest::SavePng(dib_.bitmap(), path); }
 
 private:
     RECT rect_;

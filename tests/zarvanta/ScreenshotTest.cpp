@@ -24,11 +24,11 @@ void Settle(HWND window) {
     Sleep(300);
 }
 
-std::unique_ptr<zvtest::ScreenCapture> CaptureOf(HWND window) {
+std::unique_ptr<kxtest::ScreenCapture> CaptureOf(HWND window) {
     Settle(window);
     RECT rect = {};
     GetWindowRect(window, &rect);
-    return std::make_unique<zvtest::ScreenCapture>(rect);
+    return std::make_unique<kxtest::ScreenCapture>(rect);
 }
 
 TEST(ZarvantaScreen, SkinMarksAndScreenshot) {

@@ -1,15 +1,17 @@
 #pragma once
 #include <windows.h>
-#include <gdiplus.h>
 
 #include <cstdint>
 #include <string>
 
-// The screen's pixels over a rectangle, read into a 32-bit DIB, and saved as PNG for people to look at.
-namespace zvtest {
+#include "PngFile.h"
+
+// The screen's pixels over a rectangle (a window's, by default), read into a 32-bit DIB.
+namespace kxtest {
 
 class ScreenCapture {
 public:
+    explicit ScreenCapture(HWND window) : ScreenCapture(RectOf(window)) {}
     explicit ScreenCapture(const RECT& rect) : rect_(rect) {
         width_ = rect.right - rect.left;
         height_ = rect.bottom - rect.top;
@@ -38,27 +40,19 @@ public:
         return count;
     }
 
-    bool SavePng(const std::wstring& path) const {
-        using namespace Gdiplus;
-        ULONG_PTR token = 0;
-        GdiplusStartupInput input;
-        if (GdiplusStartup(&token, &input, nullptr) != Ok) return false;
-        const CLSID png = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-        GpBitmap* image = nullptr;
-        bool saved = false;
-        if (DllExports::GdipCreateBitmapFromHBITMAP(bitmap_, nullptr, &image) == Ok) {
-            saved = DllExports::GdipSaveImageToFile(image, path.c_str(), &png, nullptr) == Ok;
-            DllExports::GdipDisposeImage(image);
-        }
-        GdiplusShutdown(token);
-        return saved;
-    }
+    bool SavePng(const std::wstring& path) const { return kxtest::SavePng(bitmap_, path); }
+    HBITMAP Bitmap() const { return bitmap_; }
 
 private:
+    static RECT RectOf(HWND window) {
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        return rect;
+    }
     RECT rect_;
     int width_ = 0, height_ = 0;
     HBITMAP bitmap_ = nullptr;
     std::uint32_t* bits_ = nullptr;
 };
 
-}  // namespace zvtest
+}  // namespace kxtest
