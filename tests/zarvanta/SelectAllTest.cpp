@@ -38,22 +38,38 @@ std::pair<int, int> SelectionAfterInput(HWND edit, std::pair<int, int> before) {
     return now;
 }
 
+// Another test's window may hold the foreground for a moment: ask until the window has it.
+bool BringToFront(HWND window) {
+    for (int i = 0; i < 80; ++i) {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        Sleep(25);
+    }
+    return false;
+}
+
 TEST(ZarvantaTextBox, ControlASelectsAllAndControlShiftADoesNot) {
     zvtest::ZarvantaSession zarvanta(std::string("Word\tAbjadWord\tLength\tAbjad\n"), std::nullopt);
     HWND main = zarvanta.WaitForMainWindow();
     ASSERT_TRUE(main);
-    SetForegroundWindow(main);
     HWND edit = zarvanta.TextBox();
     zarvanta.SetText(L"بسم الله");
     SendMessageW(edit, EM_SETSEL, 2, 2);
     Sleep(200);
 
+    ASSERT_TRUE(BringToFront(main));
     PressWith({VK_CONTROL, VK_SHIFT}, 'A');
     EXPECT_EQ(std::make_pair(2, 2), SelectionAfterInput(edit, {2, 2}));
     EXPECT_EQ(L"بسم الله", zarvanta.Text());
 
-    PressWith({VK_CONTROL}, 'A');
-    EXPECT_EQ(std::make_pair(0, 8), SelectionAfterInput(edit, {2, 2}));
+    // A window of a test running beside this one can take the keys once; the press is tried again then.
+    std::pair<int, int> selection = {2, 2};
+    for (int attempt = 0; attempt < 3 && selection == std::make_pair(2, 2); ++attempt) {
+        ASSERT_TRUE(BringToFront(main));
+        PressWith({VK_CONTROL}, 'A');
+        selection = SelectionAfterInput(edit, {2, 2});
+    }
+    EXPECT_EQ(std::make_pair(0, 8), selection);
     EXPECT_EQ(L"بسم الله", zarvanta.Text());
 }
 
