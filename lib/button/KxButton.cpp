@@ -4,6 +4,7 @@
 
 #include "AboutBox.h"
 #include "ButtonColor.h"
+#include "ButtonLook.h"
 #include "ButtonShape.h"
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
@@ -422,7 +423,7 @@ void KxButton::SetIcon(IPictureDisp* icon) {
 
 bool KxButton::HasIcon() const { return icon_ && PictureHandle(icon_) != 0; }
 
-// --- painting: a plain face until the looks exist ---
+// --- painting ---
 
 void KxButton::Repaint() { Refresh(); }
 
@@ -435,14 +436,19 @@ void KxButton::NormaliseState() {
     }
 }
 
-void KxButton::DrawFace() {
-    RECT face = {0, 0, ScaleWidth(), ScaleHeight()};
-    const long colour = enabled_ ? plainBackColor_ : static_cast<long>(GetSysColor(COLOR_BTNFACE));
-    HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));
-    FillRect(Hdc(), &face, brush);
-    DeleteObject(brush);
-    const UINT edge = state_ == kPressed ? EDGE_SUNKEN : (state_ == kDisabled ? BDR_RAISEDOUTER : EDGE_RAISED);
-    DrawEdge(Hdc(), &face, edge, BF_RECT);
+void KxButton::DrawFace(const ButtonLook& look) {
+    if (!look.paint) return;
+    ButtonFace face;
+    face.state = state_;
+    face.hasFocus = hasFocus_;
+    face.showFocus = showFocus_;
+    face.useCustomColors = useCustomColors_;
+    face.backColor = plainBackColor_;
+    face.highlightColor = static_cast<LookColor>(highlightColor_);
+    const ButtonPainter painter(Hdc(), ScaleWidth(), ScaleHeight(),
+                                [this](COLORREF colour) { Surface().SetBackColor(colour); }, Hwnd());
+    // A look that cannot draw (no theme) falls back to Normal for good, unreported.
+    if (!look.paint(painter, face)) style_ = kxBtnNormal;
 }
 
 RECT KxButton::CaptionRect(long margin) const {
@@ -509,11 +515,11 @@ void KxButton::DrawIcon(long margin) {
 STDMETHODIMP KxButton::Refresh() {
     return Guard(kSource, [&] {
         Cls();
-        const long margin = 5;
         NormaliseState();
-        DrawFace();
-        DrawCaption(CaptionRect(margin));
-        DrawIcon(margin);
+        const ButtonLook look = LookOfStyle(style_);
+        DrawFace(look);
+        DrawCaption(CaptionRect(look.margin));
+        DrawIcon(look.margin);
         ShowSurface();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "ButtonLook.h"
 #include "ButtonTooltip.h"
 #include "Control.h"
 #include "Korvix32_h.h"
@@ -126,7 +127,7 @@ private:
     void SetAccessKeysFromCaption();
     void SetIcon(IPictureDisp* icon);
     void NormaliseState();
-    void DrawFace();
+    void DrawFace(const ButtonLook& look);
     RECT CaptionRect(long margin) const;
     void DrawCaption(RECT area);
     void DrawIcon(long margin);

@@ -117,6 +117,7 @@ int LeftmostText(HDC dc, COLORREF face) {
 TEST(ButtonPaintTest, ALeftCaptionKeepsThreePixelsAwayFromALeftIcon) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     IconButton b(91);
+    b.button->put_Style(kxBtnNormal);  // a plain face, so that only the caption differs from it
     BSTR caption = SysAllocString(L"I");
     b.button->put_Caption(caption);
     SysFreeString(caption);

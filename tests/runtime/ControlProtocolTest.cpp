@@ -266,6 +266,7 @@ TEST(ControlProtocolTest, DrawingTheViewCopiesThePaintedSurface) {
     auto* persist = Query<IPersistStreamInit>(b.unknown(), IID_IPersistStreamInit);
     persist->InitNew();
     persist->Release();
+    b.object->put_Style(kxBtnNormal);  // the plain look: button face inside a raised edge
     BSTR caption = SysAllocString(L"WWWW");
     b.object->put_Caption(caption);
     SysFreeString(caption);
