@@ -3,6 +3,7 @@
 #include "Korvix32_h.h"
 #include "KxWindow.h"
 #include "KxButton.h"
+#include "KxProgressBar.h"
 #include "KxRegistry.h"
 #include "KxDisk.h"
 #include "KxSystemInfo.h"
@@ -16,6 +17,7 @@ namespace {
 const ClassEntry kClasses[] = {
     {&CLSID_kxWindow, L"kxWindow", &CreateInstance<KxWindow>, false},
     {&CLSID_kxButton, L"kxButton", &CreateInstance<KxButton>, true},
+    {&CLSID_kxProgressBar, L"kxProgressBar", &CreateInstance<KxProgressBar>, true},
     {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},
     {&CLSID_kxDisk, L"kxDisk", &CreateInstance<KxDisk>, false},
     {&CLSID_kxSystemInfo, L"kxSystemInfo", &CreateInstance<KxSystemInfo>, false},
