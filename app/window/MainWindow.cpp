@@ -9,6 +9,7 @@
 #include "MainWindowLayout.h"
 #include "ProgramVersion.h"
 #include "SkinArtwork.h"
+#include "html/HtmlViewerWindow.h"
 #include "dictionary/DictionaryError.h"
 
 namespace zarvanta {
@@ -251,6 +252,7 @@ void MainWindow::Activate(const HotZone& zone) {
 void MainWindow::OnButtonEvent(int button, DISPID event) {
     if (event != DISPID_CLICK) return;
     switch (button) {
+    case kQuran: ShowHtmlViewer(window_, programFolder_ + L"\\Quran\\"); break;
     case kDefault:
         engine_.Options().ResetToDefaults();
         DrawOptionMarks();

@@ -108,6 +108,20 @@ public:
     }
     void ClickCentreOf(const RECT& zone) { Click({(zone.left + zone.right) / 2, (zone.top + zone.bottom) / 2}); }
 
+    // A click of the library button placed at the bounds on the main window. The button's Click event is
+    // raised on release, so a modal window it opens is running when the call returns.
+    void ClickButton(const RECT& bounds) {
+        const POINT centre = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+        HWND button = ChildWindowFromPointEx(main_, centre, CWP_SKIPINVISIBLE);
+        if (!button || button == main_) return;
+        RECT placed = {};
+        GetWindowRect(button, &placed);
+        MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&placed), 2);
+        const LPARAM at = MAKELPARAM(centre.x - placed.left, centre.y - placed.top);
+        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageW(button, WM_LBUTTONUP, 0, at);
+    }
+
     void SetText(const std::wstring& text) { SendMessageW(TextBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
     std::wstring Text() const {
         wchar_t buffer[4096] = {};
