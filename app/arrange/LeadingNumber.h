@@ -1,10 +1,9 @@
 #pragma once
 #include <string_view>
 
-// The classic runtime's reading of the number a text starts with: blanks (space, tab, line feed) are skipped
-// wherever they are, reading stops at the first character that cannot continue the number, and a text that
-// does not start with one reads as 0. Decimal only: a point, never the locale's separator; an exponent after
-// E or D.
+// The number a typed text starts with, read as the classic runtime's Val reads it (blanks skipped anywhere,
+// reading stops where the number ends, no number gives 0). A number too large for a Double reads as infinity,
+// which equals no stored value.
 namespace zarvanta {
 
 double LeadingNumber(std::wstring_view text);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -33,7 +34,8 @@ TEST(NumberWords, ReadsTheNumberTheTextStartsWith) {
     const Case cases[] = {
         {L"92", 92}, {L"  9 2 ", 92}, {L"92abc", 92}, {L"abc", 0}, {L"", 0}, {L"-5", -5}, {L"- 5", -5},
         {L"+3", 3}, {L"1.5", 1.5}, {L".5", 0.5}, {L"1.2.3", 1.2}, {L"1e3", 1000}, {L"1D2", 100}, {L"2e", 2},
-        {L"2e+", 2}, {L"--1", 0}, {L"1,000", 1}, {L"\t7\n", 7}, {L"٩٢", 0}, {L"محمد", 0},
+        {L"2e+", 2}, {L"--1", 0}, {L"1,000", 1}, {L"\t7\n", 7}, {L"٩٢", 0}, {L"محمد", 0}, {L"&H5C", 92},
+        {L"1e400", std::numeric_limits<double>::infinity()},
     };
     for (const auto& c : cases)
         EXPECT_EQ(zarvanta::LeadingNumber(c.text), c.number) << testing::PrintToString(std::wstring(c.text));
