@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "InstanceWindowProc.h"
 #include "PageFolder.h"
 
 namespace zarvanta {
@@ -96,7 +97,8 @@ bool HtmlViewerWindow::Create(HWND owner) {
 
 bool HtmlViewerWindow::CreateFrame() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterViewerClass(instance, WindowProc);
+    RegisterViewerClass(
+        instance, kx::InstanceWindowProc<HtmlViewerWindow, &HtmlViewerWindow::window_, &HtmlViewerWindow::Handle>);
     RECT frame = {0, 0, kClientSize.cx, kClientSize.cy};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const RECT place = CentredOn(owner_, {frame.right - frame.left, frame.bottom - frame.top});
@@ -238,18 +240,6 @@ LRESULT HtmlViewerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     }
     return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK HtmlViewerWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<HtmlViewerWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<HtmlViewerWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace zarvanta

@@ -38,7 +38,6 @@ public:
     PageBrowser* Browser() const { return browser_.get(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreateFrame();

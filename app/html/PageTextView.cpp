@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "HtmlPageParser.h"
+#include "InstanceWindowProc.h"
 #include "PageFile.h"
 
 namespace zarvanta {
@@ -32,7 +33,7 @@ HtmlPage CannotShowPage(const std::wstring& address) {
 
 std::unique_ptr<PageTextView> PageTextView::Create(HWND parent, const RECT& bounds) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterViewClass(instance, WindowProc);
+    RegisterViewClass(instance, kx::InstanceWindowProc<PageTextView, &PageTextView::window_, &PageTextView::Handle>);
     std::unique_ptr<PageTextView> view(new PageTextView());
     CreateWindowExW(WS_EX_CLIENTEDGE, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
                     bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,
@@ -172,18 +173,6 @@ LRESULT PageTextView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     }
     return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK PageTextView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<PageTextView*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<PageTextView*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace zarvanta

@@ -32,7 +32,6 @@ public:
 
 private:
     PageTextView() = default;
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     void Show(HtmlPage page);

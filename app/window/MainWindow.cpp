@@ -5,6 +5,7 @@
 #include "BstrArgument.h"
 #include "FormObject.h"
 #include "Handles.h"
+#include "InstanceWindowProc.h"
 #include "LibraryButton.h"
 #include "MainWindowLayout.h"
 #include "ProgramVersion.h"
@@ -94,7 +95,7 @@ bool MainWindow::Create() {
     iconLarge_ = CreateAppIcon(32);
 
     WNDCLASSEXW windowClass = {sizeof windowClass};
-    windowClass.lpfnWndProc = WindowProc;
+    windowClass.lpfnWndProc = kx::InstanceWindowProc<MainWindow, &MainWindow::window_, &MainWindow::Handle>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hIcon = iconLarge_;
@@ -309,17 +310,6 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY: window_ = nullptr; break;
     }
     return DefWindowProcW(window_, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    return self->Handle(message, wParam, lParam);
 }
 
 }  // namespace zarvanta

@@ -37,7 +37,6 @@ public:
     RecordSet* Dictionary() { return dictionary_.get(); }
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     bool Create();
