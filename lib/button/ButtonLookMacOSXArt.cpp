@@ -3,75 +3,88 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 
 namespace kx {
 namespace {
 
-// Fill, edge columns and bands of the normal, hot and pressed looks.
-constexpr MacLookColors kLooks[3] = {
-    {0xEAE7E8,
-     {
-         0xF7F7F7, 0xA0A0A0, 0x999999, 0xC3C3C3, 0xC9C9C9, 0xD5D5D5, 0xD7D7D7, 0xDFDFDF,
-         0xE0E0E0, 0xE0E0E0, 0xE4E4E4, 0xE6E8E6, 0xE8E7E7, 0xEAE7E8, 0xEAE7E8, 0xEAE7E8,
-         0xEAE7E8, 0xEAE7E8,
-     },
-     {
-         0xEAE7E8, 0xEAE7E8, 0xEAE7E8, 0xEAE7E8, 0xE7E7E7, 0xE6E6E6, 0xE4E4E4, 0xE0E0E0,
-         0xE0E0E0, 0xDEDEDE, 0xD9D9D9, 0xD3D3D3, 0xCCCCCC, 0xC3C3C3, 0xA3A3A3, 0x9C9C9C,
-         0xF6F6F6,
-     },
-     {
-         0x67696A, 0xF5F4F6, 0xF3F2F4, 0xEEEEEE, 0xEBEBEB, 0xEBE8EA, 0xEBE8EA, 0xEAEAEA,
-         0xE1E1E1, 0xE5E2E3, 0xEAE7E8, 0xE8EBE9,
-     },
-     {
-         0xE8EBE9, 0xEEF1EF, 0xF2F2F2, 0xF5F5F5, 0xFFFEFE, 0xFFFFFF, 0xFDFDFD, 0xFEFEFE,
-         0xFBFBFB, 0x545454, 0xC5C5C5,
-     },
-    },
-    {0xE2A66A,
-     {
-         0xF7F7F7, 0xB0A09E, 0x712E13, 0xBD5F14, 0xD17327, 0xD47F31, 0xD98C3D, 0xD9944B,
-         0xD7944F, 0xDC9C55, 0xDC9B57, 0xE3A362, 0xE3A265, 0xE2A367, 0xE0A165, 0xE3A66A,
-         0xE3A66A, 0xE2A66A,
-     },
-     {
-         0xE2A66A, 0xE2A66A, 0xE1A464, 0xE0A363, 0xE0A363, 0xE1A161, 0xE09F5B, 0xDE9855,
-         0xDC9752, 0xDB934B, 0xD68D39, 0xD17F2D, 0xD67426, 0xC05D13, 0x7C3514, 0xAB9B98,
-         0xF6F6F6,
-     },
-     {
-         0x450608, 0xF1D4C9, 0xE5C8BD, 0xE8C0A1, 0xE0B898, 0xE3B48E, 0xE0B18B, 0xE9B47F,
-         0xCE9963, 0xDDA064, 0xE2A66A, 0xE6AC76,
-     },
-     {
-         0xE6AC76, 0xF1B681, 0xF3BD8A, 0xFCC592, 0xF8CE97, 0xFED59E, 0xF7DDA3, 0xFFE6AD,
-         0xE9E2C5, 0x635D40, 0xC5C5C5,
-     },
-    },
-    {0xCC9B6A,
-     {
-         0xF7F7F7, 0xA99D9B, 0x632D17, 0xA65A1D, 0xB96C2E, 0xBC7738, 0xC18242, 0xC2894E,
-         0xC18A52, 0xC59157, 0xC59159, 0xCC9863, 0xCC9665, 0xCB9767, 0xC99565, 0xCC9A6A,
-         0xCC9A6A, 0xCC9B6A,
-     },
-     {
-         0xCC9B6A, 0xCC9B6A, 0xCA9864, 0xC99763, 0xC99763, 0xCA9562, 0xC9945D, 0xC68E57,
-         0xC48C55, 0xC3884E, 0xBE823E, 0xB97634, 0xBD6D2D, 0xA8581C, 0x6D3319, 0xA49794,
-         0xF6F6F6,
-     },
-     {
-         0x3C090A, 0xDEC7BE, 0xD3BCB2, 0xD4B39A, 0xCCAC92, 0xCFA88A, 0xCCA587, 0xD2A77D,
-         0xB98E62, 0xC69464, 0xCC9B6A, 0xD0A175,
-     },
-     {
-         0xD0A175, 0xDAAA7F, 0xDCB087, 0xE4B88E, 0xE1BF93, 0xE7C699, 0xE2CC9D, 0xE9D5A6,
-         0xD7D2BA, 0x5A563E, 0xC5C5C5,
-     },
-    },
-
+// The fill, then the edge columns and bands in the order of MacLookColors: each line's colour in the normal, hot
+// and pressed looks.
+constexpr std::uint32_t kFill[3] = {0xEAE7E8, 0xE2A66A, 0xCC9B6A};
+constexpr std::uint32_t kLines[58][3] = {
+    {0xF7F7F7, 0xF7F7F7, 0xF7F7F7},  // column 0
+    {0xA0A0A0, 0xB0A09E, 0xA99D9B},  // column 1
+    {0x999999, 0x712E13, 0x632D17},  // column 2
+    {0xC3C3C3, 0xBD5F14, 0xA65A1D},  // column 3
+    {0xC9C9C9, 0xD17327, 0xB96C2E},  // column 4
+    {0xD5D5D5, 0xD47F31, 0xBC7738},  // column 5
+    {0xD7D7D7, 0xD98C3D, 0xC18242},  // column 6
+    {0xDFDFDF, 0xD9944B, 0xC2894E},  // column 7
+    {0xE0E0E0, 0xD7944F, 0xC18A52},  // column 8
+    {0xE0E0E0, 0xDC9C55, 0xC59157},  // column 9
+    {0xE4E4E4, 0xDC9B57, 0xC59159},  // column 10
+    {0xE6E8E6, 0xE3A362, 0xCC9863},  // column 11
+    {0xE8E7E7, 0xE3A265, 0xCC9665},  // column 12
+    {0xEAE7E8, 0xE2A367, 0xCB9767},  // column 13
+    {0xEAE7E8, 0xE0A165, 0xC99565},  // column 14
+    {0xEAE7E8, 0xE3A66A, 0xCC9A6A},  // column 15
+    {0xEAE7E8, 0xE3A66A, 0xCC9A6A},  // column 16
+    {0xEAE7E8, 0xE2A66A, 0xCC9B6A},  // column 17
+    {0xEAE7E8, 0xE2A66A, 0xCC9B6A},  // column W - 17
+    {0xEAE7E8, 0xE2A66A, 0xCC9B6A},  // column W - 16
+    {0xEAE7E8, 0xE1A464, 0xCA9864},  // column W - 15
+    {0xEAE7E8, 0xE0A363, 0xC99763},  // column W - 14
+    {0xE7E7E7, 0xE0A363, 0xC99763},  // column W - 13
+    {0xE6E6E6, 0xE1A161, 0xCA9562},  // column W - 12
+    {0xE4E4E4, 0xE09F5B, 0xC9945D},  // column W - 11
+    {0xE0E0E0, 0xDE9855, 0xC68E57},  // column W - 10
+    {0xE0E0E0, 0xDC9752, 0xC48C55},  // column W - 9
+    {0xDEDEDE, 0xDB934B, 0xC3884E},  // column W - 8
+    {0xD9D9D9, 0xD68D39, 0xBE823E},  // column W - 7
+    {0xD3D3D3, 0xD17F2D, 0xB97634},  // column W - 6
+    {0xCCCCCC, 0xD67426, 0xBD6D2D},  // column W - 5
+    {0xC3C3C3, 0xC05D13, 0xA8581C},  // column W - 4
+    {0xA3A3A3, 0x7C3514, 0x6D3319},  // column W - 3
+    {0x9C9C9C, 0xAB9B98, 0xA49794},  // column W - 2
+    {0xF6F6F6, 0xF6F6F6, 0xF6F6F6},  // column W - 1
+    {0x67696A, 0x450608, 0x3C090A},  // row 0
+    {0xF5F4F6, 0xF1D4C9, 0xDEC7BE},  // row 1
+    {0xF3F2F4, 0xE5C8BD, 0xD3BCB2},  // row 2
+    {0xEEEEEE, 0xE8C0A1, 0xD4B39A},  // row 3
+    {0xEBEBEB, 0xE0B898, 0xCCAC92},  // row 4
+    {0xEBE8EA, 0xE3B48E, 0xCFA88A},  // row 5
+    {0xEBE8EA, 0xE0B18B, 0xCCA587},  // row 6
+    {0xEAEAEA, 0xE9B47F, 0xD2A77D},  // row 7
+    {0xE1E1E1, 0xCE9963, 0xB98E62},  // row 8
+    {0xE5E2E3, 0xDDA064, 0xC69464},  // row 9
+    {0xEAE7E8, 0xE2A66A, 0xCC9B6A},  // row 10
+    {0xE8EBE9, 0xE6AC76, 0xD0A175},  // row 11
+    {0xE8EBE9, 0xE6AC76, 0xD0A175},  // row H - 11
+    {0xEEF1EF, 0xF1B681, 0xDAAA7F},  // row H - 10
+    {0xF2F2F2, 0xF3BD8A, 0xDCB087},  // row H - 9
+    {0xF5F5F5, 0xFCC592, 0xE4B88E},  // row H - 8
+    {0xFFFEFE, 0xF8CE97, 0xE1BF93},  // row H - 7
+    {0xFFFFFF, 0xFED59E, 0xE7C699},  // row H - 6
+    {0xFDFDFD, 0xF7DDA3, 0xE2CC9D},  // row H - 5
+    {0xFEFEFE, 0xFFE6AD, 0xE9D5A6},  // row H - 4
+    {0xFBFBFB, 0xE9E2C5, 0xD7D2BA},  // row H - 3
+    {0x545454, 0x635D40, 0x5A563E},  // row H - 2
+    {0xC5C5C5, 0xC5C5C5, 0xC5C5C5},  // row H - 1
 };
+
+static_assert(std::size(kLines) == std::size(MacLookColors{}.leftEdges) + std::size(MacLookColors{}.rightEdges) +
+                                       std::size(MacLookColors{}.topBands) + std::size(MacLookColors{}.bottomBands));
+
+MacLookColors ColorsOf(int look) {
+    MacLookColors colors = {kFill[look], {}, {}, {}, {}};
+    const std::uint32_t(*line)[3] = kLines;
+    for (std::uint32_t& c : colors.leftEdges) c = (*line++)[look];
+    for (std::uint32_t& c : colors.rightEdges) c = (*line++)[look];
+    for (std::uint32_t& c : colors.topBands) c = (*line++)[look];
+    for (std::uint32_t& c : colors.bottomBands) c = (*line++)[look];
+    return colors;
+}
 
 // Rows of the corner patterns drawn as they were first painted; the rest is derived from the profiles.
 struct SampleRow {
@@ -234,7 +247,7 @@ const SampleRow* SampleFor(MacLook look, MacCorner corner, int outerRow) {
 MacPattern BuildPattern(MacLook look, MacCorner corner) {
     const int index = static_cast<int>(corner);
     const CornerShape& shape = kShapes[index];
-    const CornerPainter painter(kLooks[static_cast<int>(look)], shape);
+    const CornerPainter painter(MacOSXColors(look), shape);
     MacPattern pattern{shape.left ? 18 : 17, shape.top ? TopRows(look) : BottomRows(look), {}};
     for (int row = 0; row < pattern.rows; ++row) {
         const int k = shape.top ? row : pattern.rows - 1 - row;
@@ -264,7 +277,10 @@ struct Patterns {
 
 }  // namespace
 
-const MacLookColors& MacOSXColors(MacLook look) { return kLooks[static_cast<int>(look)]; }
+const MacLookColors& MacOSXColors(MacLook look) {
+    static const MacLookColors colors[3] = {ColorsOf(0), ColorsOf(1), ColorsOf(2)};
+    return colors[static_cast<int>(look)];
+}
 
 const MacPattern& MacOSXPattern(MacLook look, MacCorner corner) {
     static const Patterns patterns;

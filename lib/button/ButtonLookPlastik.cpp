@@ -30,9 +30,7 @@ void HighlightBands(const ButtonPainter& p, LookColor hl) {
 }
 
 void Border(const ButtonPainter& p, LookColor edge, LookColor cornerBlend) {
-    OpenBorder(p, edge);
-    DiagonalPixels(p, edge);
-    RingPixels(p, cornerBlend);
+    DrawBevelBorder(p, {BevelOutline::kOpen, edge, edge, cornerBlend});
 }
 
 // The surface is not set: (0, 0) and (0, B) keep what it held.
@@ -40,7 +38,8 @@ void PressedFace(const ButtonPainter& p, LookColor base, LookColor face, LookCol
     const int w = p.W(), h = p.H();
     const auto f = [face](long n) { return OffsetColor(face, n); };
     p.Ramp(1, 1, w - 2, h - 2, f(-15), face);
-    BevelSides(p, {f(-32), f(-5)}, {f(-21), f(21)});
+    BevelRightSide(p, {f(-21), f(21)});
+    BevelLeftSide(p, {f(-32), f(-5)});
     Border(p, f(-96), cornerBlend);
     p.Line(2, h - 2, w - 2, h - 2, OffsetColor(base, 8));
     p.Line(2, 1, w - 2, 1, OffsetColor(base, -21));

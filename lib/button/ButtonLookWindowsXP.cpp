@@ -45,17 +45,19 @@ void PressedRamps(const ButtonPainter& p, const PressedShades& s) {
     p.Ramp(2, 4, 3, h - 7, s.column2.first, s.column2.last);
 }
 
-// The border with its corners shaded by five pixels each.
-void ShadedCorners(const ButtonPainter& p, LookColor inward) {
+// The two pixels inward of each diagonal corner pixel, in the order the faces draw them.
+void InwardPixels(const ButtonPainter& p, const LookColor (&colours)[8]) {
     const int r = p.R(), b = p.B();
-    p.Pixels({{1, 2}, {2, 1}, {2, b - 1}, {1, b - 2}, {r - 1, b - 2}, {r - 2, b - 1}, {r - 2, 1}, {r - 1, 2}}, inward);
+    const LookPoint at[8] = {{1, 2},         {2, 1},         {2, b - 1}, {1, b - 2},
+                             {r - 1, b - 2}, {r - 2, b - 1}, {r - 2, 1}, {r - 1, 2}};
+    for (int i = 0; i < 8; ++i) p.Pixel(at[i].x, at[i].y, colours[i]);
 }
 
+// The border with its corners shaded by five pixels each.
 void RoundedBorder(const ButtonPainter& p) {
-    ClosedBorder(p, 0x743C00);
-    DiagonalPixels(p, 0x906E48);
-    RingPixels(p, 0xA28B6A);
-    ShadedCorners(p, 0xCAC7BF);
+    constexpr LookColor kInward = 0xCAC7BF;
+    DrawBevelBorder(p, {BevelOutline::kClosed, 0x743C00, 0x906E48, 0xA28B6A});
+    InwardPixels(p, {kInward, kInward, kInward, kInward, kInward, kInward, kInward, kInward});
 }
 
 void DisabledFace(const ButtonPainter& p, LookColor surface, LookColor frame, LookColor corners) {
@@ -101,26 +103,15 @@ void CustomNormalFace(const ButtonPainter& p, LookColor bc) {
     p.Line(2, h - 4, w - 2, h - 4, c(-16));
     p.Line(2, h - 3, w - 2, h - 3, c(-24));
     p.Line(2, h - 2, w - 2, h - 2, c(-37));
-    OpenBorder(p, c(-128));
-    DiagonalPixels(p, c(-128));
-    RingPixels(p, c(-21));
+    DrawBevelBorder(p, {BevelOutline::kOpen, c(-128), c(-128), c(-21)});
 }
 
 // Leaves the surface as it was: the corner pixels keep what it held.
 void CustomPressedFace(const ButtonPainter& p, LookColor bc) {
-    const int r = p.R(), b = p.B();
     const auto c = [bc](long n) { return OffsetColor(bc, n); };
     PressedRamps(p, {{c(-37), c(-21)}, {c(-21), c(-5)}, {c(-5), c(5)}, {c(-32), c(-22)}, {c(-24), c(-15)}});
-    p.Pixel(1, 2, c(-48));
-    p.Pixel(2, 1, c(-48));
-    p.Pixel(2, b - 1, c(-5));
-    p.Pixel(1, b - 2, c(-16));
-    p.Pixel(r - 1, b - 2, c(18));
-    p.Pixel(r - 2, b - 1, c(8));
-    p.Pixel(r - 2, 1, c(-48));
-    p.Pixel(r - 1, 2, c(-37));
-    ClosedBorder(p, c(-128));
-    DiagonalPixels(p, c(-96));
+    InwardPixels(p, {c(-48), c(-48), c(-5), c(-16), c(18), c(8), c(-48), c(-37)});
+    DrawBevelBorder(p, {BevelOutline::kClosed, c(-128), c(-96), std::nullopt});
 }
 
 void PaintCustom(const ButtonPainter& p, const ButtonFace& face) {

@@ -1,6 +1,11 @@
+#include <windows.h>
+#include <uxtheme.h>
+
 #include <filesystem>
 
 #include "ButtonLookTestSupport.h"
+#include "ControlHost.h"
+#include "ControlTestSupport.h"
 #include "DrawingModule.h"
 #include "KxButton.h"
 #include "PictureSaving.h"
@@ -8,8 +13,7 @@
 // The looks inside the button's paint frame, their robustness, and a gallery picture for people to look at.
 namespace {
 
-using looktest::CustomFace;
-using looktest::Face;
+using namespace looktest;
 
 constexpr long kStyles = 13;
 constexpr int kGalleryWidth = 120, kGalleryHeight = 34;
@@ -69,7 +73,8 @@ std::vector<kx::ButtonFace> AllFaces() {
 }
 
 TEST(ButtonLookFrame, TinyHugeAndOddColouredFacesDrawWithoutFailureOrLeaks) {
-    const std::pair<int, int> sizes[] = {{1, 1}, {2, 3}, {5, 5}, {20, 20}, {35, 23}};
+    // 40 x 8 and 40 x 14 give ramps of no steps in WindowsXP and Keramik.
+    const std::pair<int, int> sizes[] = {{1, 1}, {2, 3}, {5, 5}, {40, 8}, {40, 14}, {20, 20}, {35, 23}};
     const std::vector<kx::ButtonFace> faces = AllFaces();
     const auto paintAll = [&] {
         for (const auto& [w, h] : sizes)
@@ -124,6 +129,37 @@ TEST(ButtonLookFrame, WindowsThemeFallsBackToNormalWhenNoThemeDraws) {
     kxBtnStyle style = kxBtnWindowsTheme;
     b.button->get_Style(&style);
     EXPECT_EQ(themed ? kxBtnWindowsTheme : kxBtnNormal, style);
+}
+
+// A button on a window whose visual styles are switched off: the repaint that finds no theme draws the face
+// colour alone, and from then on the button is Normal.
+TEST(ButtonLookFrame, WindowsThemeWithoutAThemeFallsBackToNormalForGood) {
+    kxtest::HostWindow window(200, 80);
+    kx::ControlHost host(window.hwnd());
+    auto* button = new kx::KxButton();
+    const RECT bounds = {10, 10, 110, 40};
+    kx::ControlSite* site = host.PlaceObject(static_cast<IOleObject*>(button), L"cmdThemed", bounds, nullptr, {});
+    ASSERT_NE(nullptr, site);
+    const HWND hwnd = kxtest::WindowOf(static_cast<IOleObject*>(button));
+    ASSERT_NE(nullptr, hwnd);
+    BSTR empty = SysAllocString(L"");
+    button->put_Caption(empty);
+    SysFreeString(empty);
+    LONG dc = 0;
+    button->get_hdc(&dc);
+    const HDC surface = reinterpret_cast<HDC>(static_cast<LONG_PTR>(dc));
+
+    button->put_Style(kxBtnWindowsTheme);
+    ASSERT_EQ(S_OK, SetWindowTheme(hwnd, L" ", L" "));
+    button->Refresh();
+    kxBtnStyle style = kxBtnWindowsTheme;
+    button->get_Style(&style);
+    EXPECT_EQ(kxBtnNormal, style);
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), GetPixel(surface, 0, 0)) << "no face on the repaint that fell back";
+    button->Refresh();
+    EXPECT_NE(GetSysColor(COLOR_BTNFACE), GetPixel(surface, 0, 0)) << "the Normal look's raised edge";
+    host.Remove(site);
+    button->Release();
 }
 
 // System colours in every colour property, custom colours on.

@@ -2,12 +2,7 @@
 
 namespace {
 
-using looktest::CustomFace;
-using looktest::Face;
-using looktest::Painted;
-using looktest::Pixel;
-using looktest::Plus;
-using looktest::Sys;
+using namespace looktest;
 
 // Every pixel of the outermost ring but the four corners, and the inner edges, of a Vista face.
 std::vector<Pixel> VistaRing(int w, int h, COLORREF border, COLORREF light, COLORREF shade) {

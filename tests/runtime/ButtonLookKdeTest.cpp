@@ -3,12 +3,7 @@
 // Plastik, Galaxy and Keramik.
 namespace {
 
-using looktest::CustomFace;
-using looktest::Face;
-using looktest::kUntouched;
-using looktest::Painted;
-using looktest::Pixel;
-using looktest::Plus;
+using namespace looktest;
 
 constexpr int kW = 70, kH = 24, kR = kW - 1, kB = kH - 1;
 
@@ -42,6 +37,9 @@ TEST(ButtonLookPlastik, FacesBordersAndHighlightBands) {
          {{0, 0, 0x929292}, {1, 0, 0x858585}, {kR, kB - 1, 0x858585}, {5, 1, 0x959595}, {5, kB - 1, 0x5B5B5B}}},
     };
     for (const Case& c : cases) Check(kx::PaintPlastikLook, c);
+    // Three pixels wide, both side ramps fall in column 1: the pressed face draws the left one last.
+    Check(kx::PaintPlastikLook, {"pressed, three wide", CustomFace(kx::kLookPressed, 0x808080, hl), {{1, 5, 0x5B5B5B}}},
+          3, kH);
 }
 
 TEST(ButtonLookGalaxy, BorderShadowAndLightLines) {

@@ -6,10 +6,7 @@
 
 namespace {
 
-using looktest::Face;
-using looktest::kUntouched;
-using looktest::Painted;
-using looktest::Pixel;
+using namespace looktest;
 
 struct LookCase {
     const char* name;

@@ -2,8 +2,7 @@
 
 namespace {
 
-using looktest::kUntouched;
-using looktest::Pixel;
+using namespace looktest;
 
 struct PainterCanvas {
     kxtest::Canvas canvas;

@@ -2,13 +2,7 @@
 
 namespace {
 
-using looktest::CustomFace;
-using looktest::Face;
-using looktest::kUntouched;
-using looktest::Painted;
-using looktest::Pixel;
-using looktest::Plus;
-using looktest::Sys;
+using namespace looktest;
 
 constexpr int kW = 75, kH = 23, kR = kW - 1, kB = kH - 1;
 
