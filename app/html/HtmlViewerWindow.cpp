@@ -90,6 +90,7 @@ bool HtmlViewerWindow::Create(HWND owner) {
     if (!CreateFrame()) return false;
     CreateControls();
     Load();
+    ownerLock_.Lock(owner_);  // before the window shows, so that the owner never takes input beside it
     ShowWindow(window_, SW_SHOW);
     SetFocus(list_);
     return true;
@@ -178,23 +179,7 @@ std::wstring HtmlViewerWindow::ListText(int index) const {
 
 void HtmlViewerWindow::RunModal() {
     if (!window_) return;
-    if (owner_ && IsWindowEnabled(owner_)) {
-        EnableWindow(owner_, FALSE);
-        ownerDisabled_ = true;
-    }
-    MSG message;
-    while (window_) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            Destroy();
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        if (got == -1) break;
-        if (PreTranslate(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    RunModalLoop(window_, [this](MSG& message) { return PreTranslate(message); });
     Destroy();
 }
 
@@ -206,19 +191,13 @@ bool HtmlViewerWindow::PreTranslate(MSG& message) {
 
 void HtmlViewerWindow::Destroy() {
     if (window_) Close();
-    ReleaseOwner();
+    ownerLock_.Release();
 }
 
 // The owner is enabled before the window goes, so that it, not another program, becomes active.
 void HtmlViewerWindow::Close() {
-    ReleaseOwner();
+    ownerLock_.Release();
     DestroyWindow(window_);
-}
-
-void HtmlViewerWindow::ReleaseOwner() {
-    if (!ownerDisabled_) return;
-    ownerDisabled_ = false;
-    EnableWindow(owner_, TRUE);
 }
 
 LRESULT HtmlViewerWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

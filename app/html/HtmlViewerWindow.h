@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "ModalForm.h"
 #include "PageBrowser.h"
 
 // frmHtml: the pages of a folder listed by name on the right, the chosen page shown in a browser on the left.
@@ -51,7 +52,6 @@ private:
     void DrawListEntry(const DRAWITEMSTRUCT& entry);
     bool PreTranslate(MSG& message);
     void Close();
-    void ReleaseOwner();
 
     std::wstring folder_;
     PageBrowserFactory makeBrowser_;
@@ -60,7 +60,7 @@ private:
     HWND list_ = nullptr;
     HFONT font_ = nullptr;
     std::unique_ptr<PageBrowser> browser_;
-    bool ownerDisabled_ = false;
+    OwnerLock ownerLock_;
 };
 
 }  // namespace zarvanta

@@ -36,13 +36,15 @@ void WriteObject(IPropertyBag* bag, const wchar_t* key, IDispatch* object) {
 
 }  // namespace
 
-IFontDisp* CreateButtonFont() {
-    FONTDESC description = {sizeof(FONTDESC), const_cast<LPOLESTR>(L"Tahoma"), {82500, 0}, FW_NORMAL,
-                            ARABIC_CHARSET, FALSE, FALSE, FALSE};
+IFontDisp* CreateOleFont(const wchar_t* face, short charset) {
+    FONTDESC description = {sizeof(FONTDESC), const_cast<LPOLESTR>(face), {82500, 0}, FW_NORMAL, charset,
+                            FALSE, FALSE, FALSE};
     IFontDisp* font = nullptr;
     OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(&font));
     return font;
 }
+
+IFontDisp* CreateButtonFont() { return CreateOleFont(L"Tahoma", ARABIC_CHARSET); }
 
 kx::ControlSite* PlaceLibraryButton(kx::ControlHost& host, const ButtonDesign& design, IFontDisp* font,
                                     kx::ControlEventHandler onEvent) {

@@ -18,6 +18,8 @@ struct ButtonDesign {
     std::optional<OLE_COLOR> backColor;  // the button's default when not given
 };
 
+// A font of 8.25 pt, the size of every font on the program's windows. A new reference, or null.
+IFontDisp* CreateOleFont(const wchar_t* face, short charset);
 // Tahoma 8.25 pt, Arabic character set: the font of the program's buttons. A new reference, or null.
 IFontDisp* CreateButtonFont();
 

@@ -2,12 +2,14 @@
 
 #include <windowsx.h>
 
+#include "ArrangementsWindow.h"
 #include "BstrArgument.h"
 #include "FormObject.h"
 #include "Handles.h"
 #include "InstanceWindowProc.h"
 #include "LibraryButton.h"
 #include "MainWindowLayout.h"
+#include "NumberWordsWindow.h"
 #include "ProgramVersion.h"
 #include "SkinArtwork.h"
 #include "html/HtmlViewerWindow.h"
@@ -254,6 +256,8 @@ void MainWindow::OnButtonEvent(int button, DISPID event) {
     if (event != DISPID_CLICK) return;
     switch (button) {
     case kQuran: ShowHtmlViewer(window_, programFolder_ + L"\\Quran\\"); break;
+    case kComplex: ShowArrangementsWindow(window_, engine_, dictionary_.get(), programFolder_); break;
+    case kAbjadWord: ShowNumberWordsWindow(window_, dictionary_.get(), programFolder_); break;
     case kDefault:
         engine_.Options().ResetToDefaults();
         DrawOptionMarks();

@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "FormControls.h"
+
 // Where the main window's controls and click zones lie, in pixels from its top-left corner. The skin is
 // drawn to the same places.
 namespace zarvanta::layout {
@@ -11,7 +13,6 @@ constexpr int kWidth = 800;
 constexpr int kHeight = 600;
 constexpr COLORREF kCutOutColor = RGB(255, 0, 255);  // magenta: cut out of the window
 
-constexpr RECT Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
 
 constexpr RECT kVersionLabel = Bounds(400, 5, 153, 22);
 constexpr RECT kTextBox = Bounds(435, 73, 353, 252);

@@ -12,6 +12,7 @@
 
 namespace {
 
+using zvtest::Bounds;
 using zvtest::ZarvantaSession;
 
 // A small dictionary in the program's format (UTF-8, tab-separated).
@@ -20,11 +21,10 @@ const std::string kDictionary =
     "\xd8\xb9\xd9\x84\xd9\x8a\t\xd8\xb9\xd9\x84\xd9\x8a\t3\t110\n"
     "\xd9\x85\xd8\xad\xd9\x85\xd8\xaf\t\xd9\x85\xd8\xad\xd9\x85\xd8\xaf\t4\t92\n";
 
-constexpr RECT Zone(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
-constexpr RECT CalculatorZone(int i) { return Zone(8, 72 + 40 * i, 105, 41); }
+constexpr RECT CalculatorBounds(int i) { return Bounds(8, 72 + 40 * i, 105, 41); }
 constexpr int kOptionTops[] = {347, 368, 392, 416, 440, 464, 488, 512, 533, 555};
-constexpr RECT OptionZone(int i) { return Zone(496, kOptionTops[i], 277, 21); }
-constexpr RECT kCloseZone = Zone(752, 0, 41, 41);
+constexpr RECT OptionBounds(int i) { return Bounds(496, kOptionTops[i], 277, 21); }
+constexpr RECT kCloseZone = Bounds(752, 0, 41, 41);
 
 using Row = std::vector<std::wstring>;
 
@@ -75,11 +75,11 @@ TEST(ZarvantaMainWindow, OperationsAppendRowsAndKeepTheTotal) {
 
     // Reset by its zone: the list is emptied, the total is 0 and the text box is cleared.
     zarvanta.SetText(L"abc");
-    zarvanta.ClickCentreOf(CalculatorZone(0));
+    zarvanta.ClickCentreOf(CalculatorBounds(0));
     EXPECT_TRUE(zarvanta.Rows().empty());
     EXPECT_EQ(L"", zarvanta.Text());
     zarvanta.SetText(L"7");
-    zarvanta.ClickCentreOf(CalculatorZone(1));
+    zarvanta.ClickCentreOf(CalculatorBounds(1));
     EXPECT_EQ((Row{L"+", L"7", L"7", L"7"}), zarvanta.Rows().back());
 }
 
@@ -87,11 +87,11 @@ TEST(ZarvantaMainWindow, OptionZonesSwitchOptionsAndClosingWritesAllTenKeys) {
     ZarvantaSession zarvanta(kDictionary, std::nullopt);
     ASSERT_TRUE(zarvanta.WaitForMainWindow());
     EXPECT_EQ(L"3", Operate(zarvanta, L"آب", L'+').at(2));  // option 1 on: alef madda counts as alef
-    zarvanta.ClickCentreOf(OptionZone(1));
+    zarvanta.ClickCentreOf(OptionBounds(1));
     EXPECT_EQ(L"2", Operate(zarvanta, L"آب", L'+').at(2));
-    zarvanta.ClickCentreOf(OptionZone(1));
+    zarvanta.ClickCentreOf(OptionBounds(1));
     EXPECT_EQ(L"3", Operate(zarvanta, L"آب", L'+').at(2));
-    zarvanta.ClickCentreOf(OptionZone(0));  // repeat shadda
+    zarvanta.ClickCentreOf(OptionBounds(0));  // repeat shadda
     EXPECT_EQ(L"132", Operate(zarvanta, L"محمّد", L'+').at(2));
 
     zarvanta.ClickCentreOf(kCloseZone);

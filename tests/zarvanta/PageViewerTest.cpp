@@ -10,7 +10,7 @@
 namespace {
 
 const std::string kDictionary = "Word\tAbjadWord\tLength\tAbjad\n";
-constexpr RECT kQuranButton = {16, 336, 16 + 129, 336 + 41};
+constexpr RECT kQuranButton = zvtest::Bounds(16, 336, 129, 41);
 
 int ListCount(HWND viewer) {
     HWND list = FindWindowExW(viewer, nullptr, L"ListBox", nullptr);

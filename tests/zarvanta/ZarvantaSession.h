@@ -16,6 +16,9 @@
 // a dictionary and settings file of the test's choosing.
 namespace zvtest {
 
+// A place on a window from its left, top, width and height.
+constexpr RECT Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+
 inline void WriteBytes(const std::wstring& path, const std::string& bytes) {
     std::ofstream out(std::filesystem::path(path), std::ios::binary);
     out << bytes;
@@ -54,18 +57,52 @@ inline HWND FindProcessWindow(DWORD process, const wchar_t* className) {
     return search.found;
 }
 
+// The child window whose bounds on window hold the centre of the given bounds, or null.
+inline HWND ChildAt(HWND window, const RECT& bounds) {
+    const POINT centre = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+    HWND child = ChildWindowFromPointEx(window, centre, CWP_SKIPINVISIBLE);
+    return child == window ? nullptr : child;
+}
+
+// The focus of the input thread of the window's program.
+inline HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {sizeof info};
+    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// A click of the library button placed at the bounds on the window. The release is posted: the button's Click
+// event is raised on it, and the handler may open a modal window or run long. With handled, the release is
+// sent instead, and the Click has been handled when the call returns.
+inline void ClickLibraryButton(HWND window, const RECT& bounds, bool handled = false) {
+    HWND button = ChildAt(window, bounds);
+    if (!button) return;
+    RECT placed = {};
+    GetWindowRect(button, &placed);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&placed), 2);
+    const LPARAM at = MAKELPARAM((bounds.left + bounds.right) / 2 - placed.left,
+                                 (bounds.top + bounds.bottom) / 2 - placed.top);
+    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    if (handled) SendMessageW(button, WM_LBUTTONUP, 0, at);
+    else PostMessageW(button, WM_LBUTTONUP, 0, at);
+}
+
 class ZarvantaSession {
 public:
     // dictionary: the bytes of dic.txt, or nothing for none; config: the bytes of Config.ini, or nothing.
-    ZarvantaSession(const std::optional<std::string>& dictionary, const std::optional<std::string>& config) {
+    // recordedActions: when given, the file in which the program records its machine-changing calls (the text
+    // editor's start among them) instead of making them.
+    ZarvantaSession(const std::optional<std::string>& dictionary, const std::optional<std::string>& config,
+                    const std::wstring& recordedActions = L"") {
         const std::wstring program = kxtest::EnvironmentPath(L"KX_ZARVANTA");
         CopyFileW(program.c_str(), folder_.File(L"Zarvanta.exe").c_str(), FALSE);
         if (dictionary) WriteBytes(folder_.File(L"dic.txt"), *dictionary);
         if (config) WriteBytes(folder_.File(L"Config.ini"), *config);
         STARTUPINFOW startup = {sizeof startup};
         std::wstring command = L"\"" + folder_.File(L"Zarvanta.exe") + L"\"";
+        if (!recordedActions.empty()) SetEnvironmentVariableW(L"KX_RECORD_SYSTEM_ACTIONS", recordedActions.c_str());
         started_ = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                   folder_.path().c_str(), &startup, &process_) != FALSE;
+        if (!recordedActions.empty()) SetEnvironmentVariableW(L"KX_RECORD_SYSTEM_ACTIONS", nullptr);
     }
     ~ZarvantaSession() {
         if (!started_) return;
@@ -108,19 +145,8 @@ public:
     }
     void ClickCentreOf(const RECT& zone) { Click({(zone.left + zone.right) / 2, (zone.top + zone.bottom) / 2}); }
 
-    // A click of the library button placed at the bounds on the main window. The button's Click event is
-    // raised on release, so a modal window it opens is running when the call returns.
-    void ClickButton(const RECT& bounds) {
-        const POINT centre = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
-        HWND button = ChildWindowFromPointEx(main_, centre, CWP_SKIPINVISIBLE);
-        if (!button || button == main_) return;
-        RECT placed = {};
-        GetWindowRect(button, &placed);
-        MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&placed), 2);
-        const LPARAM at = MAKELPARAM(centre.x - placed.left, centre.y - placed.top);
-        SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, at);
-        PostMessageW(button, WM_LBUTTONUP, 0, at);
-    }
+    // A click of the library button placed at the bounds on the main window.
+    void ClickButton(const RECT& bounds) { ClickLibraryButton(main_, bounds); }
 
     void SetText(const std::wstring& text) { SendMessageW(TextBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
     std::wstring Text() const {
