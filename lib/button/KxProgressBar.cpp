@@ -1,6 +1,7 @@
 #include "KxProgressBar.h"
 
 #include <cmath>
+#include <utility>
 
 #include "AboutBox.h"
 #include "AmbientProperties.h"
@@ -167,6 +168,16 @@ void KxProgressBar::StoreImage(IPictureDisp* image) {
 
 // --- members ---
 
+// The common let: store, report the change to the container, paint.
+template <class T>
+HRESULT KxProgressBar::LetAndRepaint(T& field, T value, const wchar_t* name) {
+    return Guard(kSource, [&] {
+        field = std::move(value);
+        PropertyChanged(name);
+        Repaint();
+    });
+}
+
 STDMETHODIMP KxProgressBar::DrawProgressBar() {
     return Guard(kSource, [&] { Repaint(); });
 }
@@ -284,11 +295,7 @@ STDMETHODIMP KxProgressBar::get_Orientation(kxOrientation* Orientation) {
 }
 
 STDMETHODIMP KxProgressBar::put_Orientation(kxOrientation Orientation) {
-    return Guard(kSource, [&] {
-        orientation_ = Orientation;
-        PropertyChanged(L"Orientation");
-        Repaint();
-    });
+    return LetAndRepaint(orientation_, static_cast<long>(Orientation), L"Orientation");
 }
 
 STDMETHODIMP KxProgressBar::get_Scrolling(kxScrolling* Scrolling) {
@@ -309,11 +316,7 @@ STDMETHODIMP KxProgressBar::get_ShowText(VARIANT_BOOL* ShowText) {
 }
 
 STDMETHODIMP KxProgressBar::put_ShowText(VARIANT_BOOL ShowText) {
-    return Guard(kSource, [&] {
-        showText_ = ShowText != VARIANT_FALSE;
-        PropertyChanged(L"ShowText");
-        Repaint();
-    });
+    return LetAndRepaint(showText_, ShowText != VARIANT_FALSE, L"ShowText");
 }
 
 STDMETHODIMP KxProgressBar::get_Value(DOUBLE* Value) {
@@ -340,11 +343,7 @@ STDMETHODIMP KxProgressBar::get_Text(BSTR* Text) {
 }
 
 STDMETHODIMP KxProgressBar::put_Text(BSTR Text) {
-    return Guard(kSource, [&] {
-        text_ = FromBstr(Text);
-        PropertyChanged(L"Text");
-        Repaint();
-    });
+    return LetAndRepaint(text_, FromBstr(Text), L"Text");
 }
 
 STDMETHODIMP KxProgressBar::get_ForeColor(OLE_COLOR* ForeColor) {
@@ -352,11 +351,7 @@ STDMETHODIMP KxProgressBar::get_ForeColor(OLE_COLOR* ForeColor) {
 }
 
 STDMETHODIMP KxProgressBar::put_ForeColor(OLE_COLOR ForeColor) {
-    return Guard(kSource, [&] {
-        foreColor_ = static_cast<long>(ForeColor);
-        PropertyChanged(L"ForeColor");
-        Repaint();
-    });
+    return LetAndRepaint(foreColor_, static_cast<long>(ForeColor), L"ForeColor");
 }
 
 STDMETHODIMP KxProgressBar::About() {

@@ -65,6 +65,8 @@ protected:
     void Terminate() override;
 
 private:
+    template <class T>
+    HRESULT LetAndRepaint(T& field, T value, const wchar_t* name);
     void Repaint();
     void UseBufferForDrawing();
     void StoreFont(IFontDisp* font);

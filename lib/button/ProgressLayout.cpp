@@ -1,5 +1,6 @@
 #include "ProgressLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Rounding.h"
@@ -30,8 +31,8 @@ BlockLayout LayoutBlocks(float percent, long width, long height, bool standard, 
     layout.bottom = height;
     layout.block = standard ? 6 : 0;
     const long step = layout.Step();
-    double fraction = percent / 98.0;
-    if (fraction < 0) fraction = 0;
+    // A share outside 0 .. 100 (NaN included) must not stretch the bar or the separator walk.
+    double fraction = percent >= 0 ? std::min(percent, 100.0f) / 98.0 : 0.0;
     if (!vertical) {
         const long x = static_cast<long>(RoundHalfEven((width - 3) * fraction + 3));
         layout.right = x - ((x - 3) % step);

@@ -38,8 +38,9 @@ void PaintMediaPlayer(const ProgressScene& s) {
 }
 
 // Hatch styles 0 .. 5 as the platform draws them, kxSolid as a plain fill; any other style makes no
-// brush and leaves the ground.
+// brush and leaves the ground. The style is taken as a 16-bit integer: beyond that it overflows.
 HBRUSH CustomBrush(long style, long colour) {
+    if (!FitsInt16(style)) throw Error(kErrOverflow);
     const COLORREF plain = static_cast<COLORREF>(TranslateProgressColor(colour));
     if (style == kSolidBrush) return CreateSolidBrush(plain);
     if (style < HS_HORIZONTAL || style > kLastHatch) return nullptr;
@@ -49,9 +50,12 @@ HBRUSH CustomBrush(long style, long colour) {
 void PaintCustomBrush(const ProgressScene& s) {
     s.canvas.Edge(s.Client(), EDGE_BUMP);
     const RECT fill = {2, 2, FillReach(s, 101, s.width), s.height - 2};
-    if (IsRectEmpty(&fill)) return;  // nearly 0 %: the platform would paint the rectangle mirrored
     HBRUSH brush = CustomBrush(s.brushStyle, s.colour);
     if (!brush) return;
+    if (IsRectEmpty(&fill)) {  // nearly 0 %: the platform would paint the rectangle mirrored
+        DeleteObject(brush);
+        return;
+    }
     const HDC dc = s.canvas.Dc();
     SetBkColor(dc, static_cast<COLORREF>(TranslateProgressColor(s.Light(140))));
     SetBkMode(dc, OPAQUE);  // the text leaves TRANSPARENT behind; the gaps must be painted every time

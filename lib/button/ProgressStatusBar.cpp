@@ -12,6 +12,7 @@ namespace {
 
 constexpr int kTwipsPerInch = 1440;
 constexpr int kErrObjectNotSet = 91;
+constexpr int kErrWrongArgumentCount = 450;
 
 // An owned late-bound object.
 class Object {
@@ -44,9 +45,20 @@ TwipsPerPixel ScreenTwipsPerPixel() {
             static_cast<double>(kTwipsPerInch / (dpiY > 0 ? dpiY : 96))};
 }
 
-void WidenPanel(IDispatch* statusBar, long panel, double width) {
+// Panels(n): a Panels member that takes the index answers at once; a Panels collection that takes
+// none is asked for its Item, as the common-controls status bar has it.
+VARIANT PanelOf(IDispatch* statusBar, long panel) {
+    try {
+        return GetMember(statusBar, L"Panels", panel);
+    } catch (const Error& e) {
+        if (e.number != kErrWrongArgumentCount) throw;
+    }
     Object panels(GetMember(statusBar, L"Panels"));
-    Object item(GetMember(panels.get(), L"Item", panel));
+    return GetMember(panels.get(), L"Item", panel);
+}
+
+void WidenPanel(IDispatch* statusBar, long panel, double width) {
+    Object item(PanelOf(statusBar, panel));
     VARIANT value;
     value.vt = VT_R8;
     value.dblVal = width;

@@ -13,16 +13,8 @@
 
 namespace {
 
-struct Member {
-    const wchar_t* name;
-    MEMBERID id;
-    INVOKEKIND kind;
-};
-
-constexpr INVOKEKIND kCall = INVOKE_FUNC;
-constexpr INVOKEKIND kGet = INVOKE_PROPERTYGET;
-constexpr INVOKEKIND kLet = INVOKE_PROPERTYPUT;
-constexpr INVOKEKIND kSet = INVOKE_PROPERTYPUTREF;
+using kxtest::kCall, kxtest::kGet, kxtest::kLet, kxtest::kSet;
+using Member = kxtest::InterfaceMember;
 
 const std::vector<Member> kButtonMembers = {
     {L"zSubclass_Proc", 0x6003001A, kCall},
@@ -70,38 +62,12 @@ const std::vector<Member> kButtonEvents = {
     {L"MouseLeave", 2, kCall},
 };
 
-void ExpectFunctions(ITypeInfo* info, const std::vector<Member>& expected, const char* label) {
-    TYPEATTR* attr = nullptr;
-    ASSERT_EQ(S_OK, info->GetTypeAttr(&attr));
-    ASSERT_EQ(expected.size(), attr->cFuncs) << label;
-    for (UINT slot = 0; slot < attr->cFuncs; ++slot) {
-        FUNCDESC* desc = nullptr;
-        ASSERT_EQ(S_OK, info->GetFuncDesc(slot, &desc));
-        BSTR name = nullptr;
-        info->GetDocumentation(desc->memid, &name, nullptr, nullptr, nullptr);
-        EXPECT_EQ(std::wstring(expected[slot].name), std::wstring(name ? name : L"")) << label << " #" << slot + 1;
-        EXPECT_EQ(expected[slot].id, desc->memid) << label << " #" << slot + 1;
-        EXPECT_EQ(expected[slot].kind, desc->invkind) << label << " #" << slot + 1;
-        SysFreeString(name);
-        info->ReleaseFuncDesc(desc);
-    }
-    info->ReleaseTypeAttr(attr);
-}
-
 TEST(ButtonTypeLibrary, MembersAndEventsInInterfaceOrderWithTheirIdentities) {
     kxtest::ComScope com;
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
 
-    ITypeInfo* members = kxtest::VtableInfo(library, IID__kxButton);
-    ASSERT_NE(nullptr, members);
-    ExpectFunctions(members, kButtonMembers, "_kxButton");
-    members->Release();
-
-    ITypeInfo* events = nullptr;
-    ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(DIID___kxButton, &events));
-    ExpectFunctions(events, kButtonEvents, "__kxButton");
-    events->Release();
+    kxtest::ExpectInterfaceAndEvents(library, IID__kxButton, kButtonMembers, DIID___kxButton, kButtonEvents);
 
     // The coclass names the two as its default and default source interfaces.
     ITypeInfo* coclass = nullptr;

@@ -13,16 +13,8 @@
 
 namespace {
 
-struct Member {
-    const wchar_t* name;
-    MEMBERID id;
-    INVOKEKIND kind;
-};
-
-constexpr INVOKEKIND kCall = INVOKE_FUNC;
-constexpr INVOKEKIND kGet = INVOKE_PROPERTYGET;
-constexpr INVOKEKIND kLet = INVOKE_PROPERTYPUT;
-constexpr INVOKEKIND kSet = INVOKE_PROPERTYPUTREF;
+using kxtest::kCall, kxtest::kGet, kxtest::kLet, kxtest::kSet;
+using Member = kxtest::InterfaceMember;
 
 const std::vector<Member> kProgressBarMembers = {
     {L"DrawProgressBar", 0x6003000B, kCall},
@@ -47,47 +39,59 @@ const std::vector<Member> kProgressBarMembers = {
     {L"About", -552, kCall},
 };
 
-TEST(ProgressBarTypeLibrary, MembersInInterfaceOrderWithTheirIdentitiesAndNoEvents) {
+// The registered library and the interface's own functions.
+class ProgressBarTypeLibrary : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
+        members = kxtest::VtableInfo(library, IID__kxProgressBar);
+        ASSERT_NE(nullptr, members);
+    }
+    void TearDown() override {
+        if (members) members->Release();
+        if (library) library->Release();
+    }
+
     kxtest::ComScope com;
     ITypeLib* library = nullptr;
-    ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
+    ITypeInfo* members = nullptr;
+};
 
-    ITypeInfo* members = kxtest::VtableInfo(library, IID__kxProgressBar);
-    ASSERT_NE(nullptr, members);
-    TYPEATTR* attr = nullptr;
-    ASSERT_EQ(S_OK, members->GetTypeAttr(&attr));
-    ASSERT_EQ(kProgressBarMembers.size(), attr->cFuncs);
-    for (UINT slot = 0; slot < attr->cFuncs; ++slot) {
-        FUNCDESC* desc = nullptr;
-        ASSERT_EQ(S_OK, members->GetFuncDesc(slot, &desc));
-        BSTR name = nullptr;
-        members->GetDocumentation(desc->memid, &name, nullptr, nullptr, nullptr);
-        const Member& expected = kProgressBarMembers[slot];
-        EXPECT_EQ(std::wstring(expected.name), std::wstring(name ? name : L"")) << "#" << slot + 1;
-        EXPECT_EQ(expected.id, desc->memid) << "#" << slot + 1;
-        EXPECT_EQ(expected.kind, desc->invkind) << "#" << slot + 1;
-        SysFreeString(name);
-        members->ReleaseFuncDesc(desc);
+TEST_F(ProgressBarTypeLibrary, MembersInInterfaceOrderWithTheirIdentitiesAndNoEvents) {
+    kxtest::ExpectInterfaceAndEvents(library, IID__kxProgressBar, kProgressBarMembers, DIID___kxProgressBar, {});
+}
+
+TEST_F(ProgressBarTypeLibrary, HelpStringsOfTheProperties) {
+    const struct {
+        const wchar_t* name;
+        const wchar_t* help;
+    } cases[] = {
+        {L"Color", L"Returns/sets the color of the ProgressBar"},
+        {L"Image", L"Set image Progressbar"},
+        {L"Min", L"Minimum Value"},
+        {L"Max", L"Maximum value."},
+        {L"Orientation", L"Set Orientation of use progressbar"},
+        {L"Scrolling", L"Set the style of scrolling progressbar"},
+        {L"ShowText", L"Show percentage in progressbar"},
+        {L"Value", L"Set/Get progressbar Value"},
+        {L"Text", L"Set text to show message on progressbar"},
+        {L"ForeColor", L"Set forecolor to show text"},
+        {L"Font", L""},
+        {L"DrawProgressBar", L""},
+    };
+    for (const auto& c : cases) {
+        LPOLESTR name = const_cast<LPOLESTR>(c.name);
+        MEMBERID id = 0;
+        ASSERT_EQ(S_OK, members->GetIDsOfNames(&name, 1, &id));
+        BSTR help = nullptr;
+        members->GetDocumentation(id, nullptr, &help, nullptr, nullptr);
+        EXPECT_EQ(std::wstring(c.help), std::wstring(help ? help : L"")) << std::string(c.name, c.name + wcslen(c.name));
+        SysFreeString(help);
     }
-    members->ReleaseTypeAttr(attr);
-    members->Release();
-
-    ITypeInfo* events = nullptr;
-    ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(DIID___kxProgressBar, &events));
-    ASSERT_EQ(S_OK, events->GetTypeAttr(&attr));
-    EXPECT_EQ(0, attr->cFuncs);
-    events->ReleaseTypeAttr(attr);
-    events->Release();
-    library->Release();
 }
 
 // Value and Max are doubles; DrawGradient's colours come back through their variables and bH may be left out.
-TEST(ProgressBarTypeLibrary, ParameterShapesOfTheDrawingMembers) {
-    kxtest::ComScope com;
-    ITypeLib* library = nullptr;
-    ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
-    ITypeInfo* members = kxtest::VtableInfo(library, IID__kxProgressBar);
-    ASSERT_NE(nullptr, members);
+TEST_F(ProgressBarTypeLibrary, ParameterShapesOfTheDrawingMembers) {
     FUNCDESC* gradient = nullptr;
     ASSERT_EQ(S_OK, members->GetFuncDesc(2, &gradient));
     ASSERT_EQ(8, gradient->cParams);
@@ -102,11 +106,9 @@ TEST(ProgressBarTypeLibrary, ParameterShapesOfTheDrawingMembers) {
         EXPECT_EQ(VT_R8, let->lprgelemdescParam[0].tdesc.vt) << slot;
         members->ReleaseFuncDesc(let);
     }
-    members->Release();
-    library->Release();
 }
 
-TEST(ProgressBarTypeLibrary, CreatedByItsProgramIdentity) {
+TEST(ProgressBarProgramIdentity, CreatesTheBar) {
     kxtest::ComScope com;
     CLSID clsid = {};
     ASSERT_EQ(S_OK, CLSIDFromProgID(L"Korvix32.kxProgressBar", &clsid));

@@ -1,9 +1,14 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <windows.h>
 #include <oleauto.h>
 
-// What the client tests share: COM for the test's scope, and an interface's own functions as an
-// early-bound host sees them.
+#include <string>
+#include <vector>
+
+// What the client tests share: COM for the test's scope, an interface's own functions as an
+// early-bound host sees them, and the check of those functions against a table.
 namespace kxtest {
 
 class ComScope {
@@ -25,6 +30,49 @@ inline ITypeInfo* VtableInfo(ITypeLib* library, REFIID iid) {
         return vtable;
     }
     return info;
+}
+
+// One function of an interface as the type library lists it.
+struct InterfaceMember {
+    const wchar_t* name;
+    MEMBERID id;
+    INVOKEKIND kind;
+};
+
+constexpr INVOKEKIND kCall = INVOKE_FUNC;
+constexpr INVOKEKIND kGet = INVOKE_PROPERTYGET;
+constexpr INVOKEKIND kLet = INVOKE_PROPERTYPUT;
+constexpr INVOKEKIND kSet = INVOKE_PROPERTYPUTREF;
+
+// The functions of info, slot by slot, are exactly the expected ones.
+inline void ExpectFunctions(ITypeInfo* info, const std::vector<InterfaceMember>& expected, const char* label) {
+    TYPEATTR* attr = nullptr;
+    ASSERT_EQ(S_OK, info->GetTypeAttr(&attr));
+    ASSERT_EQ(expected.size(), attr->cFuncs) << label;
+    for (UINT slot = 0; slot < attr->cFuncs; ++slot) {
+        FUNCDESC* desc = nullptr;
+        ASSERT_EQ(S_OK, info->GetFuncDesc(slot, &desc));
+        BSTR name = nullptr;
+        info->GetDocumentation(desc->memid, &name, nullptr, nullptr, nullptr);
+        EXPECT_EQ(std::wstring(expected[slot].name), std::wstring(name ? name : L"")) << label << " #" << slot + 1;
+        EXPECT_EQ(expected[slot].id, desc->memid) << label << " #" << slot + 1;
+        EXPECT_EQ(expected[slot].kind, desc->invkind) << label << " #" << slot + 1;
+        SysFreeString(name);
+        info->ReleaseFuncDesc(desc);
+    }
+    info->ReleaseTypeAttr(attr);
+}
+
+// A control's interface (its vtable half) and its event interface list exactly these functions.
+inline void ExpectInterfaceAndEvents(ITypeLib* library, REFIID iid, const std::vector<InterfaceMember>& members,
+                                     REFIID eventsIid, const std::vector<InterfaceMember>& events) {
+    ITypeInfo* info = VtableInfo(library, iid);
+    ASSERT_NE(nullptr, info);
+    ExpectFunctions(info, members, "interface");
+    info->Release();
+    ASSERT_EQ(S_OK, library->GetTypeInfoOfGuid(eventsIid, &info));
+    ExpectFunctions(info, events, "events");
+    info->Release();
 }
 
 }  // namespace kxtest

@@ -1,56 +1,17 @@
 // The button's About shows the library's About box with the button's title.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <thread>
-
-#include "AboutBox.h"
+#include "AboutBoxTestSupport.h"
 #include "KxButton.h"
 
 namespace {
 
-// This process's About box (other test programs may show theirs at the same time).
-HWND OwnAboutBox() {
-    HWND box = nullptr;
-    while ((box = FindWindowExW(nullptr, box, kx::kAboutBoxClass, nullptr)) != nullptr) {
-        DWORD process = 0;
-        GetWindowThreadProcessId(box, &process);
-        if (process == GetCurrentProcessId() && IsWindowVisible(box)) return box;
-    }
-    return nullptr;
-}
-
-// Waits (bounded) for the About box, reads its title, then closes it with Escape; a box that is
-// not found or does not close is ended through a quit message to the showing thread.
-std::wstring ReadTitleAndClose(DWORD showingThread) {
-    std::wstring title = L"(no About box)";
-    for (int i = 0; i < 1000; ++i) {
-        if (HWND box = OwnAboutBox()) {
-            wchar_t text[128] = {};
-            GetWindowTextW(GetDlgItem(box, kx::kAboutTitle), text, 128);
-            title = text;
-            PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
-            PostMessageW(box, WM_CHAR, VK_ESCAPE, 0);
-            break;
-        }
-        Sleep(10);
-    }
-    for (int i = 0; i < 500 && OwnAboutBox(); ++i) Sleep(10);
-    if (OwnAboutBox() || title == L"(no About box)") PostThreadMessageW(showingThread, WM_QUIT, 0, 0);
-    return title;
-}
-
 TEST(ButtonAboutTest, AboutShowsTheBoxWithTheButtonsTitle) {
     kx::KxButton* button = new kx::KxButton();
-    std::wstring title;
-    const DWORD thread = GetCurrentThreadId();
-    std::thread closer([&title, thread] { title = ReadTitleAndClose(thread); });
-    EXPECT_EQ(S_OK, button->About());
-    closer.join();
-    EXPECT_EQ(L"Velmora Group Button", title);
-    EXPECT_EQ(nullptr, OwnAboutBox());
-    MSG msg;
-    PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);  // a quit passed on by the box
+    HRESULT result = E_FAIL;
+    EXPECT_EQ(L"Velmora Group Button", kxtest::AboutTitleShownBy([&] { return button->About(); }, &result));
+    EXPECT_EQ(S_OK, result);
+    EXPECT_EQ(nullptr, kxtest::OwnAboutBox());
     button->Release();
 }
 

@@ -5,11 +5,10 @@
 
 #include "ControlTestSupport.h"
 #include "KxButton.h"
+#include "PersistenceTestSupport.h"
 #include "PropertyBag.h"
 
 namespace {
-
-using kx::MemoryPropertyBag;
 
 // A button outside any container: ambient properties give their defaults.
 struct LooseButton {
@@ -23,15 +22,7 @@ struct LooseButton {
     }
 };
 
-struct Bag {
-    MemoryPropertyBag* bag = new MemoryPropertyBag();
-    ~Bag() { bag->Release(); }
-    std::set<std::wstring> Keys() const {
-        std::set<std::wstring> keys;
-        for (size_t i = 0; i < bag->Count(); ++i) keys.insert(bag->KeyAt(i));
-        return keys;
-    }
-};
+using Bag = kxtest::SavedBag;
 
 TEST(ButtonPersistenceTest, ANewButtonSavesItsPlainColoursAndTheTitleOnly) {
     LooseButton b;
@@ -44,7 +35,7 @@ TEST(ButtonPersistenceTest, ANewButtonSavesItsPlainColoursAndTheTitleOnly) {
 
     Bag saved;
     ASSERT_EQ(b.Persist()->Save(saved.bag, TRUE, TRUE), S_OK);
-    EXPECT_EQ(saved.Keys(), (std::set<std::wstring>{L"FontColor", L"FontHighlightColor", L"HighlightColor",
+    EXPECT_EQ(saved.KeySet(), (std::set<std::wstring>{L"FontColor", L"FontHighlightColor", L"HighlightColor",
                                                      L"ToolTipTitle"}));
     EXPECT_EQ(saved.bag->Find(L"FontColor")->vt, VT_I4);
 }
@@ -63,7 +54,7 @@ TEST(ButtonPersistenceTest, AButtonReadFromAnEmptyBagKeepsTheSystemColours) {
     EXPECT_EQ(style, kxBtnWindowsXP);
     Bag saved;
     b.Persist()->Save(saved.bag, TRUE, TRUE);
-    EXPECT_EQ(saved.Keys(), std::set<std::wstring>{L"ToolTipTitle"});
+    EXPECT_EQ(saved.KeySet(), std::set<std::wstring>{L"ToolTipTitle"});
 }
 
 TEST(ButtonPersistenceTest, LowerCaseKeysOfSavedWindowsLoad) {
@@ -120,53 +111,21 @@ void CustomiseButton(kx::KxButton* button) {
     SysFreeString(body);
 }
 
-std::vector<BYTE> StreamBytes(IUnknown* control) {
-    IPersistStreamInit* persist = nullptr;
-    control->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
-    IStream* stream = nullptr;
-    CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-    persist->Save(stream, TRUE);
-    persist->Release();
-    STATSTG stat = {};
-    stream->Stat(&stat, STATFLAG_NONAME);
-    std::vector<BYTE> bytes(static_cast<size_t>(stat.cbSize.QuadPart));
-    LARGE_INTEGER start = {};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    ULONG got = 0;
-    stream->Read(bytes.data(), static_cast<ULONG>(bytes.size()), &got);
-    stream->Release();
-    return bytes;
-}
-
 TEST(ButtonPersistenceTest, SaveLoadSaveGivesTheSameProperties) {
     LooseButton first;
     first.Persist()->InitNew();
     CustomiseButton(first.button);
     Bag one;
     ASSERT_EQ(first.Persist()->Save(one.bag, TRUE, TRUE), S_OK);
-    EXPECT_TRUE(one.Keys().count(L"Font"));
-    EXPECT_TRUE(one.Keys().count(L"RightToLeft"));
-    EXPECT_TRUE(one.Keys().count(L"BackColor"));
+    EXPECT_TRUE(one.KeySet().count(L"Font"));
+    EXPECT_TRUE(one.KeySet().count(L"RightToLeft"));
+    EXPECT_TRUE(one.KeySet().count(L"BackColor"));
 
     LooseButton second;
     ASSERT_EQ(second.Persist()->Load(one.bag, nullptr), S_OK);
     Bag two;
     ASSERT_EQ(second.Persist()->Save(two.bag, TRUE, TRUE), S_OK);
-    ASSERT_EQ(one.Keys(), two.Keys());
-    for (size_t i = 0; i < one.bag->Count(); ++i) {
-        const std::wstring& key = one.bag->KeyAt(i);
-        EXPECT_EQ(one.bag->KeyAt(i), two.bag->KeyAt(i)) << "write order";
-        const VARIANT* a = one.bag->Find(key);
-        const VARIANT* b = two.bag->Find(key);
-        ASSERT_EQ(a->vt, b->vt) << std::string(key.begin(), key.end());
-        if (a->vt == VT_DISPATCH)
-            EXPECT_TRUE(kx::SameFont(reinterpret_cast<IFontDisp*>(a->pdispVal),
-                                     reinterpret_cast<IFontDisp*>(b->pdispVal)));
-        else
-            EXPECT_EQ(VarCmp(const_cast<VARIANT*>(a), const_cast<VARIANT*>(b), LOCALE_USER_DEFAULT, 0),
-                      static_cast<HRESULT>(VARCMP_EQ))
-                << std::string(key.begin(), key.end());
-    }
+    kxtest::ExpectSameProperties(one.bag, two.bag);
 }
 
 TEST(ButtonPersistenceTest, TheStreamFormSavesLoadsAndSavesTheSameBytes) {
@@ -176,20 +135,12 @@ TEST(ButtonPersistenceTest, TheStreamFormSavesLoadsAndSavesTheSameBytes) {
     ASSERT_EQ(persist->InitNew(), S_OK);
     persist->Release();
     CustomiseButton(first.button);
-    const std::vector<BYTE> saved = StreamBytes(static_cast<IOleObject*>(first.button));
+    const std::vector<BYTE> saved = kxtest::StreamBytes(static_cast<IOleObject*>(first.button));
     ASSERT_FALSE(saved.empty());
 
     LooseButton second;
-    IStream* stream = nullptr;
-    CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-    stream->Write(saved.data(), static_cast<ULONG>(saved.size()), nullptr);
-    LARGE_INTEGER start = {};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    second.button->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
-    ASSERT_EQ(persist->Load(stream), S_OK);
-    persist->Release();
-    stream->Release();
-    EXPECT_EQ(StreamBytes(static_cast<IOleObject*>(second.button)), saved);
+    ASSERT_EQ(kxtest::LoadStreamBytes(static_cast<IOleObject*>(second.button), saved), S_OK);
+    EXPECT_EQ(kxtest::StreamBytes(static_cast<IOleObject*>(second.button)), saved);
 }
 
 // The access key: the character after the last single "&"; "&&" makes none and keeps the old one.
@@ -285,19 +236,10 @@ TEST(ButtonPersistenceTest, AnIconIsSavedAndLoadedThroughTheStreamForm) {
     VARIANT_BOOL no = VARIANT_FALSE;
     first.button->put_Enabled(&no);  // draws the grey form
     EXPECT_EQ(first.button->Refresh(), S_OK);
-    const std::vector<BYTE> saved = StreamBytes(static_cast<IOleObject*>(first.button));
+    const std::vector<BYTE> saved = kxtest::StreamBytes(static_cast<IOleObject*>(first.button));
 
     LooseButton second;
-    IStream* stream = nullptr;
-    CreateStreamOnHGlobal(nullptr, TRUE, &stream);
-    stream->Write(saved.data(), static_cast<ULONG>(saved.size()), nullptr);
-    LARGE_INTEGER start = {};
-    stream->Seek(start, STREAM_SEEK_SET, nullptr);
-    IPersistStreamInit* persist = nullptr;
-    second.button->QueryInterface(IID_IPersistStreamInit, reinterpret_cast<void**>(&persist));
-    ASSERT_EQ(persist->Load(stream), S_OK);
-    persist->Release();
-    stream->Release();
+    ASSERT_EQ(kxtest::LoadStreamBytes(static_cast<IOleObject*>(second.button), saved), S_OK);
     IPictureDisp* loaded = nullptr;
     second.button->get_Icon(&loaded);
     ASSERT_NE(loaded, nullptr);

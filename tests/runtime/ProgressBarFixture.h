@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "GdiTestSupport.h"
 #include "Handles.h"
 #include "Korvix32_h.h"
 #include "KxProgressBar.h"
@@ -61,6 +62,18 @@ public:
 inline COLORREF Lighten(COLORREF colour, int amount) {
     auto channel = [amount](int c) { return static_cast<BYTE>(std::min(c * (255 - amount) / 255 + amount, 255)); };
     return RGB(channel(GetRValue(colour)), channel(GetGValue(colour)), channel(GetBValue(colour)));
+}
+
+// An 8 x 8 bitmap picture of one colour, owning its bitmap.
+inline IPictureDisp* SolidPicture(COLORREF colour) {
+    Dib dib(8, 8, 24);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) dib.Set(x, y, colour);
+    PICTDESC desc = {sizeof(PICTDESC), PICTYPE_BITMAP};
+    desc.bmp.hbitmap = dib.Release();
+    IPictureDisp* picture = nullptr;
+    OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture));
+    return picture;
 }
 
 }  // namespace kxtest

@@ -26,6 +26,9 @@ TEST(ProgressBarGalleryTest, TenLooksAtThreeSharesAsOnePicture) {
     p.bar->put_ShowText(VARIANT_TRUE);
     p.bar->put_Color(RGB(0x33, 0x66, 0xCC));
     p.bar->put_kxBrushStyle(kxDiagCross);
+    IPictureDisp* tile = kxtest::SolidPicture(RGB(0xE0, 0x90, 0x30));
+    p.bar->putref_Image(tile);
+    tile->Release();
     for (int look = 0; look < rows; ++look) {
         for (int column = 0; column < columns; ++column) {
             BSTR none = SysAllocString(L"");

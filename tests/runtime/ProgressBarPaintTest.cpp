@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <string>
 
+#include "ErrorInfo.h"
 #include "GdiTestSupport.h"
 #include "ProgressBarFixture.h"
+#include "ProgressLayout.h"
 #include "ProgressText.h"
 
 namespace {
@@ -44,6 +47,30 @@ struct Painted : kxtest::LooseProgressBar {
 COLORREF Dark(COLORREF c, int weight) {
     auto ch = [weight](int v) { return static_cast<BYTE>(std::lround(v * weight / 255.0)); };
     return RGB(ch(GetRValue(c)), ch(GetGValue(c)), ch(GetBValue(c)));
+}
+
+// Where the block looks end their fill; a share that is not a number counts as none, so the
+// separator walk that follows the layout always ends.
+TEST(ProgressBarPaintTest, BlockLayoutRoundsDownToWholeSteps) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        float percent;
+        bool standard, vertical;
+        long right, top;
+    };
+    const Case cases[] = {
+        {0, true, false, 3, 0},      {50, true, false, 99, 0},    {50, false, false, 103, 0},
+        {100, true, false, 203, 0},  {nan, true, false, 3, 0},    {-inf, true, false, 3, 0},
+        {inf, true, false, 203, 0},  {0, true, true, 200, 200},   {50, false, true, 200, 98},
+        {nan, true, true, 200, 200}, {inf, false, true, 200, -4},
+    };
+    for (const Case& c : cases) {
+        const kx::BlockLayout layout = kx::LayoutBlocks(c.percent, 200, 200, c.standard, c.vertical);
+        EXPECT_EQ(layout.right, c.right) << c.percent << (c.standard ? " standard" : " smooth");
+        EXPECT_EQ(layout.top, c.top) << c.percent << (c.vertical ? " vertical" : " horizontal");
+        EXPECT_EQ(layout.Step(), c.standard ? 8 : 2);
+    }
 }
 
 TEST(ProgressBarPaintTest, StandardAtZeroShowsOneSixPixelBlock) {
@@ -98,21 +125,36 @@ TEST(ProgressBarPaintTest, SearchBlocksMoveTowardTheFillEdge) {
     for (int x = 3; x < kW - 3; ++x) ASSERT_EQ(zero.At(x, kMid), kWhite) << x;
 }
 
+// The block looks and Metallic end with the bevel: its lines, the outline and all 24 corner pixels.
 TEST(ProgressBarPaintTest, BevelFrameCornersAndLines) {
-    Painted p(kxScrollingSmooth, 0);
     struct Pixel {
         int x, y;
         COLORREF colour;
     };
     const int w = kW, h = kH;
     const Pixel pixels[] = {
-        {0, 0, 0xFFFFFF},         {1, 1, 0x777777},         {2, 0, 0x7D7E7F},         {0, 1, 0xA6ABAC},
-        {0, h - 1, 0xFFFFFF},     {0, h - 3, 0x7D7E7F},     {1, h - 2, 0x777777},     {w - 1, 0, 0xFFFFFF},
-        {w - 2, 1, 0x686868},     {w - 1, 2, 0x7D7E7F},     {w - 1, h - 1, 0xFFFFFF}, {w - 3, h - 1, 0x7D7E7F},
-        {w - 2, h - 2, 0x777777}, {50, 0, 0x686868},        {50, h - 1, 0x686868},    {50, 1, 0xBEBEBE},
-        {50, h - 2, 0xEFEFEF},    {1, 10, 0xBEBEBE},        {w - 2, 10, 0xEFEFEF},    {w - 1, 10, 0x686868},
+        // corners, in drawing order
+        {0, 0, 0xFFFFFF}, {0, 1, 0xA6ABAC}, {0, 2, 0x7D7E7F}, {1, 0, 0xA7ABAC}, {1, 1, 0x777777},
+        {2, 0, 0x7D7E7F}, {2, 2, 0xBEBEBE},
+        {0, h - 1, 0xFFFFFF}, {1, h - 1, 0xA6ABAC}, {2, h - 1, 0x7D7E7F}, {0, h - 3, 0x7D7E7F},
+        {0, h - 2, 0xA7ABAC}, {1, h - 2, 0x777777},
+        {w - 1, 0, 0xFFFFFF}, {w - 1, 1, 0xBEBEBE}, {w - 1, 2, 0x7D7E7F}, {w - 2, 2, 0xBEBEBE},
+        {w - 2, 1, 0x686868},
+        {w - 1, h - 1, 0xFFFFFF}, {w - 1, h - 2, 0xBEBEBE}, {w - 1, h - 3, 0x7D7E7F}, {w - 2, h - 2, 0x777777},
+        {w - 2, h - 1, 0xBEBEBE}, {w - 3, h - 1, 0x7D7E7F},
+        // outline and bevel lines
+        {50, 0, 0x686868}, {50, h - 1, 0x686868}, {w - 1, 10, 0x686868}, {0, 10, 0x686868},
+        {50, 1, 0xBEBEBE}, {50, h - 2, 0xEFEFEF}, {1, 10, 0xBEBEBE}, {2, 10, 0xEFEFEF}, {50, 2, 0xEFEFEF},
+        {w - 2, 10, 0xEFEFEF}, {w - 3, 1, 0xBEBEBE}, {1, h - 3, 0xBEBEBE},
     };
-    for (const Pixel& px : pixels) EXPECT_EQ(p.At(px.x, px.y), px.colour) << px.x << "," << px.y;
+    for (long look : {0L, 1L, 2L, 9L, 23L}) {  // Standard, Smooth, Search, Metallic, outside the looks
+        for (double value : {0.0, 100.0}) {
+            Painted p(look, value);
+            for (const Pixel& px : pixels)
+                EXPECT_EQ(p.At(px.x, px.y), px.colour) << "look " << look << " at " << value << ": " << px.x << ","
+                                                       << px.y;
+        }
+    }
 }
 
 TEST(ProgressBarPaintTest, OutsideTheTenLooksPaintsLikeSmooth) {
@@ -159,7 +201,8 @@ TEST(ProgressBarPaintTest, MediaPlayerOnBlackRampsToItsEndColour) {
 }
 
 // Hatch lines in the bar colour, gaps in Light(140): also after a paint that left a transparent
-// background behind. kxSolid fills plainly; a style the platform does not know leaves the ground.
+// background behind. kxSolid fills plainly; a style the platform does not know leaves the ground; a
+// style beyond 16 bits is stored but fails the paint with an overflow.
 TEST(ProgressBarPaintTest, CustomBrushGapsAndStyles) {
     auto count = [](const Painted& p, COLORREF colour) {
         int n = 0;
@@ -180,9 +223,18 @@ TEST(ProgressBarPaintTest, CustomBrushGapsAndStyles) {
     p.bar->put_kxBrushStyle(kxSolid);
     p.bar->DrawProgressBar();
     EXPECT_EQ(count(p, kBar), 67 * (kH - 6));
-    p.bar->put_kxBrushStyle(static_cast<kxBrushStyle>(70000));
-    p.bar->DrawProgressBar();
-    EXPECT_EQ(count(p, kWhite), 67 * (kH - 6));
+    for (long unknown : {40L, -1L, 32767L}) {
+        p.bar->put_kxBrushStyle(static_cast<kxBrushStyle>(unknown));
+        EXPECT_EQ(p.bar->DrawProgressBar(), S_OK) << unknown;
+        EXPECT_EQ(count(p, kWhite), 67 * (kH - 6)) << unknown;
+    }
+    for (long tooWide : {32768L, 70000L, -32769L}) {
+        EXPECT_EQ(p.bar->put_kxBrushStyle(static_cast<kxBrushStyle>(tooWide)), S_OK) << tooWide;
+        EXPECT_EQ(p.bar->DrawProgressBar(), kx::ErrorHResult(kx::kErrOverflow)) << tooWide;
+        EXPECT_EQ(p.bar->BrushStyle(), tooWide);
+    }
+    p.bar->put_Scrolling(kxScrollingSmooth);
+    EXPECT_EQ(p.bar->DrawProgressBar(), S_OK) << "only the hatch takes the style";
 }
 
 // At 0 % the fill rectangles end left of their start: nothing may appear mirrored over the edge.
@@ -196,20 +248,9 @@ TEST(ProgressBarPaintTest, AnEmptyFillPaintsNothingLeftOfItsStart) {
     EXPECT_EQ(custom.Count(kBar, 0, kW - 1), 0);
 }
 
-IPictureDisp* RedPicture() {
-    kxtest::Dib dib(8, 8, 24);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) dib.Set(x, y, RGB(200, 0, 0));
-    PICTDESC desc = {sizeof(PICTDESC), PICTYPE_BITMAP};
-    desc.bmp.hbitmap = dib.Release();
-    IPictureDisp* picture = nullptr;
-    OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture));
-    return picture;
-}
-
 TEST(ProgressBarPaintTest, PictureTilesTheFilledPartOnly) {
     Painted p(kxScrollingPicture, 0);
-    IPictureDisp* picture = RedPicture();
+    IPictureDisp* picture = kxtest::SolidPicture(RGB(200, 0, 0));
     p.bar->putref_Image(picture);
     picture->Release();
     EXPECT_EQ(p.ColumnsOf(RGB(200, 0, 0), kMid, 0, kW - 1), "");
@@ -311,7 +352,9 @@ TEST(ProgressBarPaintTest, DrawGradientStepsAndColourWriteBack) {
             EXPECT_EQ(canvas.At(x, 5) != kWhite, drawn) << c.x << "/" << c.x2 << " column " << x;
             EXPECT_EQ(canvas.At(x, 10), kWhite) << "row Y2 is not drawn";
         }
-        if (c.lastColumn >= c.firstColumn) EXPECT_EQ(canvas.At(c.firstColumn, 5), kBlack);
+        if (c.lastColumn >= c.firstColumn) {
+            EXPECT_EQ(canvas.At(c.firstColumn, 5), kBlack);
+        }
     }
     kxtest::Canvas canvas(4, 4, 32, kWhite);
     LONG first = static_cast<LONG>(0x8000000D), last = static_cast<LONG>(0x80000005);

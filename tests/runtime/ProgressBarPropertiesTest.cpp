@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "AboutBoxTestSupport.h"
 #include "ControlHost.h"
 #include "ErrorInfo.h"
 #include "ControlTestSupport.h"
@@ -229,6 +230,14 @@ TEST(ProgressBarPropertiesTest, NonFiniteNumbersAndAMissingFontAreRefused) {
     EXPECT_EQ(GetDouble(p.Dispatch(), kValueId), 0) << "stored before the paint failed";
     p.bar->put_Min(0);
     EXPECT_EQ(p.bar->DrawProgressBar(), S_OK);
+}
+
+TEST(ProgressBarPropertiesTest, AboutShowsTheBoxWithTheProgressBarsTitle) {
+    kxtest::LooseProgressBar p;
+    HRESULT result = E_FAIL;
+    EXPECT_EQ(L"Velmora Group Progress Bar", kxtest::AboutTitleShownBy([&] { return p.bar->About(); }, &result));
+    EXPECT_EQ(S_OK, result);
+    EXPECT_EQ(nullptr, kxtest::OwnAboutBox());
 }
 
 }  // namespace

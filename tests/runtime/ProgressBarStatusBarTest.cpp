@@ -52,10 +52,11 @@ private:
     ULONG refs_ = 1;
 };
 
-// A common-controls status bar with three parts and the object a host would hand over for it.
+// A common-controls status bar with three parts and the object a host would hand over for it: Panels
+// a collection whose Item takes the index (the common-controls shape), or Panels taking the index itself.
 class StatusBarFixture {
 public:
-    explicit StatusBarFixture(HWND host) {
+    explicit StatusBarFixture(HWND host, bool indexedPanels = false) {
         INITCOMMONCONTROLSEX init = {sizeof(init), ICC_BAR_CLASSES};
         InitCommonControlsEx(&init);
         bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, host, nullptr,
@@ -70,7 +71,7 @@ public:
             widthSet = width.dblVal;
             return S_OK;
         });
-        panels.Add(L"Item", DISPID_VALUE, [this](WORD, DISPPARAMS* params, VARIANT* result) {
+        const Scriptable::Member item = [this](WORD, DISPPARAMS* params, VARIANT* result) {
             if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
             VARIANT index;
             VariantInit(&index);
@@ -81,13 +82,19 @@ public:
             result->pdispVal = &panel;
             panel.AddRef();
             return S_OK;
-        });
-        object.Add(L"Panels", 2, [this](WORD, DISPPARAMS*, VARIANT* result) {
-            result->vt = VT_DISPATCH;
-            result->pdispVal = &panels;
-            panels.AddRef();
-            return S_OK;
-        });
+        };
+        panels.Add(L"Item", DISPID_VALUE, item);
+        if (indexedPanels) {
+            object.Add(L"Panels", 2, item);
+        } else {
+            object.Add(L"Panels", 2, [this](WORD, DISPPARAMS* params, VARIANT* result) {
+                if (params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
+                result->vt = VT_DISPATCH;
+                result->pdispVal = &panels;
+                panels.AddRef();
+                return S_OK;
+            });
+        }
         object.Add(L"Hwnd", 3, [this](WORD, DISPPARAMS*, VARIANT* result) {
             result->vt = VT_I4;
             result->lVal = kx::LongFromHandle(bar);
@@ -114,24 +121,26 @@ HRESULT ShowIn(kxtest::LooseProgressBar& p, IDispatch* statusBar, long panel) {
 }
 
 TEST(ProgressBarStatusBarTest, TheBarMovesIntoThePanelAndIsCentredOnIt) {
-    kxtest::HostWindow host(400, 200);
-    StatusBarFixture status(host.hwnd());
-    ASSERT_TRUE(IsWindow(status.bar));
-    kxtest::LooseProgressBar p(60, 12);
-    ASSERT_EQ(ShowIn(p, &status.object, 2), S_OK);
-    EXPECT_EQ(status.panelAsked, 2);
-    EXPECT_EQ(status.widthSet, 60 * 15 + 100) << "the control's width plus 100 twips";
+    for (bool indexedPanels : {false, true}) {
+        kxtest::HostWindow host(400, 200);
+        StatusBarFixture status(host.hwnd(), indexedPanels);
+        ASSERT_TRUE(IsWindow(status.bar));
+        kxtest::LooseProgressBar p(60, 12);
+        ASSERT_EQ(ShowIn(p, &status.object, 2), S_OK) << indexedPanels;
+        EXPECT_EQ(status.panelAsked, 2);
+        EXPECT_EQ(status.widthSet, 60 * 15 + 100) << "the control's width plus 100 twips";
 
-    const HWND window = p.Window();
-    EXPECT_EQ(GetParent(window), status.bar);
-    EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD);
-    RECT placed = {};
-    GetWindowRect(window, &placed);
-    MapWindowPoints(nullptr, status.bar, reinterpret_cast<POINT*>(&placed), 2);
-    const RECT part = status.Part(1);
-    EXPECT_NEAR(placed.left, (part.left + part.right) / 2.0 - 30, 0.5);
-    EXPECT_NEAR(placed.top, (part.top + part.bottom) / 2.0 - 6, 0.5);
-    EXPECT_EQ(placed.right - placed.left, 60);
+        const HWND window = p.Window();
+        EXPECT_EQ(GetParent(window), status.bar);
+        EXPECT_TRUE(GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD);
+        RECT placed = {};
+        GetWindowRect(window, &placed);
+        MapWindowPoints(nullptr, status.bar, reinterpret_cast<POINT*>(&placed), 2);
+        const RECT part = status.Part(1);
+        EXPECT_NEAR(placed.left, (part.left + part.right) / 2.0 - 30, 0.5) << indexedPanels;
+        EXPECT_NEAR(placed.top, (part.top + part.bottom) / 2.0 - 6, 0.5) << indexedPanels;
+        EXPECT_EQ(placed.right - placed.left, 60);
+    }
 }
 
 TEST(ProgressBarStatusBarTest, LateBoundFailuresAreReported) {
@@ -142,6 +151,9 @@ TEST(ProgressBarStatusBarTest, LateBoundFailuresAreReported) {
     EXPECT_EQ(ShowIn(p, &status.panel, 1), kx::ErrorHResult(438)) << "no Panels";
     EXPECT_EQ(ShowIn(p, nullptr, 1), kx::ErrorHResult(91));
     EXPECT_NE(GetParent(p.Window()), status.bar);
+    StatusBarFixture indexed(host.hwnd(), true);
+    EXPECT_EQ(ShowIn(p, &indexed.object, 0), kx::ErrorHResult(kx::kErrSubscript));
+    EXPECT_NE(GetParent(p.Window()), indexed.bar);
 }
 
 // The status bar takes the control's window with it; the control lives on and paints into its buffer.
