@@ -1,5 +1,5 @@
 // What the user sees of the main window: the skin cut out at its corners, the option marks in their
-// boxes, and a PNG of the window for people to look at.
+// boxes, and PNGs of the main window and the windows its buttons open, for people to look at.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -69,6 +69,25 @@ TEST(ZarvantaScreen, SkinMarksAndScreenshot) {
     RECT after = {};
     GetWindowRect(main, &after);
     EXPECT_TRUE(EqualRect(&rect, &after));
+}
+
+// The windows the main window's buttons open, each shown over it and then closed.
+TEST(ZarvantaScreen, SecondaryWindowScreenshots) {
+    struct Window { RECT button; const wchar_t* className; const wchar_t* png; };
+    const Window windows[] = {
+        {zvtest::Bounds(264, 392, 129, 41), L"ZarvantaAbjad", L"zarvanta-number-words.png"},
+        {zvtest::Bounds(264, 344, 129, 41), L"ZarvantaComplex", L"zarvanta-arrangements.png"},
+    };
+    zvtest::ZarvantaSession zarvanta(kDictionary, std::nullopt);
+    ASSERT_TRUE(zarvanta.WaitForMainWindow());
+    for (const Window& w : windows) {
+        zarvanta.ClickButton(w.button);
+        HWND window = zarvanta.WaitForWindow(w.className, 10000);
+        ASSERT_TRUE(window) << w.png;
+        EXPECT_TRUE(CaptureOf(window)->SavePng(w.png)) << w.png;
+        SendMessageW(window, WM_CLOSE, 0, 0);
+        for (int i = 0; i < 100 && IsWindow(window); ++i) Sleep(50);
+    }
 }
 
 }  // namespace
