@@ -6,14 +6,8 @@ source "$(dirname "$0")/common.sh"
 "$KX_ROOT/scripts/setup.sh" || exit 1
 source "$KX_ROOT/scripts/wine-session.sh"
 
-kx_build || exit 1
-trap kx_stop_wine EXIT
-kx_start_xvfb "$(kx_free_display)" || exit 1
-kx_make_prefix
-kx_start_wine
+kx_open_session || exit 1
 
-unset LC_ALL
-export LANG=fa_IR.UTF-8
 cd "$KX_BUILD"
 ctest -j "$(nproc)" --output-on-failure --timeout 600 2>&1 | tee ctest.log
 passed=$(grep -cE '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* +Passed' ctest.log)

@@ -70,3 +70,15 @@ kx_stop_wine() {
 kx_register() {
     "$KX_WINE" regsvr32 /s "$(winepath_of "$KX_BUILD/Korvix32.dll")"
 }
+
+# Builds, then starts a private display, the prefix's Wine and the Persian locale for this shell; the display
+# and Wine stop when the shell exits.
+kx_open_session() {
+    kx_build || return 1
+    trap kx_stop_wine EXIT
+    kx_start_xvfb "$(kx_free_display)" || return 1
+    kx_make_prefix
+    kx_start_wine
+    unset LC_ALL
+    export LANG=fa_IR.UTF-8
+}
