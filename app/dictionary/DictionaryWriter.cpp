@@ -5,7 +5,7 @@
 namespace zarvanta {
 
 OwnedDictionaryRecord MakeDictionaryRecord(const AbjadEngine& engine, const std::wstring& word) {
-    OwnedDictionaryRecord record{word, engine.CorrectWord(word), 0, engine.MakeAbjad(word)};
+    OwnedDictionaryRecord record{word, engine.CorrectWord(word), 0, engine.MakeAbjad(word).value_or(0)};
     record.Length = static_cast<std::int32_t>(record.AbjadWord.size());
     return record;
 }

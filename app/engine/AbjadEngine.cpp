@@ -40,17 +40,18 @@ void AbjadEngine::RepeatTashdid(std::wstring& text) const {
     text.swap(doubled);
 }
 
-std::int32_t AbjadEngine::MakeAbjad(std::wstring_view text) const {
+std::optional<std::int32_t> AbjadEngine::MakeAbjad(std::wstring_view text) const {
     const std::wstring normalised = CorrectWord(text);
     if (const auto number = ReadNumber(normalised)) return RoundToInt32(*number);
     return SumOfLetters(normalised);
 }
 
-// Every character is valued, however long the text; a sum past the 32-bit range is held at its top.
-std::int32_t AbjadEngine::SumOfLetters(std::wstring_view text) const {
+// Every character is valued, however long the text.
+std::optional<std::int32_t> AbjadEngine::SumOfLetters(std::wstring_view text) const {
     std::int64_t sum = 0;
     for (const wchar_t c : text) sum += LetterValue(c);
-    return static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
+    if (sum > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(sum);
 }
 
 }  // namespace zarvanta

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,12 +25,13 @@ public:
 
     // The text with the fixed replacements, the shadda rule and the switched-on replacements applied.
     std::wstring CorrectWord(std::wstring_view text) const;
-    // The number a normalised text reads as, else the sum of its letters' values.
-    std::int32_t MakeAbjad(std::wstring_view text) const;
+    // The number a normalised text reads as, else the sum of its letters' values; nothing when that value
+    // does not fit in 32 bits (a number typed beyond the range, or a text of millions of letters).
+    std::optional<std::int32_t> MakeAbjad(std::wstring_view text) const;
 
 private:
     void RepeatTashdid(std::wstring& text) const;
-    std::int32_t SumOfLetters(std::wstring_view text) const;
+    std::optional<std::int32_t> SumOfLetters(std::wstring_view text) const;
 
     AbjadOptions options_;
     ValueTable values_;

@@ -1,8 +1,6 @@
 #include "NumericText.h"
 
-#include <cmath>
 #include <cstdlib>
-#include <limits>
 #include <string>
 
 #include "Rounding.h"
@@ -68,13 +66,9 @@ std::optional<double> ReadNumber(std::wstring_view text) {
     return std::strtod(scanner.Ascii().c_str(), nullptr);
 }
 
-std::int32_t RoundToInt32(double value) {
-    constexpr auto kLowest = std::numeric_limits<std::int32_t>::min();
-    constexpr auto kHighest = std::numeric_limits<std::int32_t>::max();
-    if (std::isnan(value)) return 0;
+std::optional<std::int32_t> RoundToInt32(double value) {
     const double rounded = kx::RoundHalfEven(value);
-    if (rounded <= kLowest) return kLowest;
-    if (rounded >= kHighest) return kHighest;
+    if (!kx::FitsInt32(rounded)) return std::nullopt;  // NaN and infinities included
     return static_cast<std::int32_t>(rounded);
 }
 

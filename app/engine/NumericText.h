@@ -10,7 +10,8 @@ namespace zarvanta {
 // The number the text reads as, or nothing when the text as a whole is not a number.
 std::optional<double> ReadNumber(std::wstring_view text);
 
-// Nearest whole number, halves to the even neighbour, held to the signed 32-bit range.
-std::int32_t RoundToInt32(double value);
+// Nearest whole number, halves to the even neighbour; nothing when that lies outside the signed 32-bit range
+// (the classic conversion's overflow).
+std::optional<std::int32_t> RoundToInt32(double value);
 
 }  // namespace zarvanta

@@ -5,6 +5,7 @@
 #include "ArrangementsWindow.h"
 #include "BstrArgument.h"
 #include "FormObject.h"
+#include "FormControls.h"
 #include "Handles.h"
 #include "InstanceWindowProc.h"
 #include "LibraryButton.h"
@@ -97,6 +98,7 @@ bool MainWindow::Create() {
     iconLarge_ = CreateAppIcon(32);
 
     WNDCLASSEXW windowClass = {sizeof windowClass};
+    windowClass.style = CS_DBLCLKS;
     windowClass.lpfnWndProc = kx::InstanceWindowProc<MainWindow, &MainWindow::window_, &MainWindow::Handle>;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -138,9 +140,14 @@ void MainWindow::PlaceButtons() {
         {L"btnComplex", L"حالات حروف", layout::kComplexButton, kMacOSX, std::nullopt},
         {L"btnAbjadWord", L"تبديل عدد به کلمه", layout::kAbjadWordButton, kMacOSX, std::nullopt},
     };
-    for (int i = 0; i < kButtonCount; ++i)
-        PlaceLibraryButton(*host_, designs[i], buttonFont_,
-                           [this, i](DISPID event, DISPPARAMS*) { OnButtonEvent(i, event); });
+    HWND buttons[kButtonCount] = {};
+    for (int i = 0; i < kButtonCount; ++i) {
+        const kx::ControlSite* site = PlaceLibraryButton(
+            *host_, designs[i], buttonFont_, [this, i](DISPID event, DISPPARAMS*) { OnButtonEvent(i, event); });
+        if (site) buttons[i] = site->ControlWindow();
+    }
+    SetTabOrder({textBox_.Handle(), list_.Handle(), buttons[kQuran], buttons[kDefault], buttons[kComplex],
+                 buttons[kAbjadWord]});
 }
 
 bool MainWindow::StartUp() {
@@ -175,7 +182,17 @@ void MainWindow::Unload() {
     optionStore_.Save(engine_.Options());
 }
 
-bool MainWindow::TranslateAccelerator(const MSG& message) { return host_ && host_->TranslateAccelerator(message); }
+// Tab and Shift+Tab move through the text box, the list and the buttons in their tab order; the text box
+// takes no Tab character.
+bool MainWindow::TranslateAccelerator(const MSG& message) {
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && window_ && IsChild(window_, message.hwnd)) {
+        HWND focused = GetFocus();
+        while (focused && GetParent(focused) != window_) focused = GetParent(focused);
+        if (HWND next = GetNextDlgTabItem(window_, focused, GetKeyState(VK_SHIFT) < 0)) SetFocus(next);
+        return true;
+    }
+    return host_ && host_->TranslateAccelerator(message);
+}
 
 void MainWindow::DrawOptionMarks() {
     Blit(layer_, skin_, 0, 0);
@@ -268,14 +285,16 @@ void MainWindow::OnButtonEvent(int button, DISPID event) {
 
 void MainWindow::RunOperation(TotalOperation operation) {
     const std::wstring text = textBox_.Text();
-    const std::int32_t value = engine_.MakeAbjad(text);
+    const std::optional<std::int32_t> value = engine_.MakeAbjad(text);
     if (operation == TotalOperation::Reset) {
         list_.Clear();
-        total_.Apply(TotalOperation::Reset, value);
+        total_.Apply(TotalOperation::Reset, 0);
     } else {
-        const bool fits = total_.Apply(operation, value);
-        list_.Append(SymbolOf(operation), std::wstring_view(text).substr(0, 30), std::to_wstring(value),
-                     fits ? std::to_wstring(total_.Value()) : std::wstring(L"Overflow"));
+        // A value or a result beyond 32 bits is refused: the total stays and the row says so.
+        constexpr wchar_t kOverflow[] = L"Overflow";
+        const bool fits = value && total_.Apply(operation, *value);
+        list_.Append(SymbolOf(operation), std::wstring_view(text).substr(0, 30),
+                     value ? std::to_wstring(*value) : kOverflow, fits ? std::to_wstring(total_.Value()) : kOverflow);
     }
     textBox_.Clear();
 }
@@ -299,6 +318,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_LBUTTONDOWN: OnMouseDown(point); return 0;
     case WM_LBUTTONUP: OnMouseUp(point); return 0;
+    case WM_LBUTTONDBLCLK: pressedZone_ = nullptr; return 0;  // the second press of a double click is no click
     case WM_MOUSEMOVE: OnMouseMove(point, wParam); return 0;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == window_ && OnSetCursor()) return TRUE;
@@ -306,6 +326,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         Unload();
         DestroyWindow(window_);
+        return 0;
+    case WM_ENDSESSION:  // the system ends the program without closing the window
+        if (wParam) Unload();
         return 0;
     case WM_DESTROY:
         host_.reset();

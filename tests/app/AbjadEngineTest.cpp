@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -192,23 +193,28 @@ TEST(MakeAbjad, OptionsDecideTheValueOfTheirLetters) {
 }
 
 TEST(MakeAbjad, ATextThatReadsAsANumberIsThatNumber) {
-    struct Case { std::wstring text; std::int32_t expected; };
+    constexpr int kInt32Min = std::numeric_limits<std::int32_t>::min();
+    struct Case { std::wstring text; std::optional<std::int32_t> expected; };
     const std::vector<Case> cases = {
         {L"123", 123},       {L"12.5", 12},        {L"13.5", 14},      {L" 7 ", 7},
         {L"-7", -7},         {L"+8", 8},           {L"-2.5", -2},      {L"1e3", 1000},
         {L".5", 0},          {L"1.5", 2},          {L"7\r\n", 7},      {L"\u0661\u0662", 12},
-        {L"99999999999", kInt32Max},               {L"-99999999999", std::numeric_limits<std::int32_t>::min()},
-        {L"1e400", kInt32Max},                     {L"2147483647.4", kInt32Max},
         {L"1 2", 0},         {L"1e", 0},           {L"-", 0},          {L".", 0},
+        // The 32-bit edges; a number beyond them has no value (the classic conversion overflows).
+        {L"2147483647.4", kInt32Max},              {L"-2147483648.5", kInt32Min},
+        {L"2147483647.5", std::nullopt},           {L"-2147483649", std::nullopt},
+        {L"99999999999", std::nullopt},            {L"-99999999999", std::nullopt},
+        {L"1e400", std::nullopt},
     };
     const AbjadEngine engine;
     for (const auto& c : cases) EXPECT_EQ(engine.MakeAbjad(c.text), c.expected);
 }
 
-TEST(MakeAbjad, LongTextsAreValuedWholeAndHeldToThe32BitRange) {
+TEST(MakeAbjad, LongTextsAreValuedWholeUpToThe32BitRange) {
     const AbjadEngine engine;
     EXPECT_EQ(engine.MakeAbjad(std::wstring(32767, L'ب')), 65534);
     EXPECT_EQ(engine.MakeAbjad(std::wstring(40000, L'ب')), 80000);
-    EXPECT_EQ(engine.MakeAbjad(std::wstring(2200000, L'غ')), kInt32Max);
+    EXPECT_EQ(engine.MakeAbjad(std::wstring(2147483, L'غ')), 2147483000);
+    EXPECT_EQ(engine.MakeAbjad(std::wstring(2200000, L'غ')), std::nullopt);  // a sum beyond 32 bits has no value
     EXPECT_EQ(EngineWith({{0, true}}).MakeAbjad(std::wstring(1, L'ب') + std::wstring(50000, L'ّ')), 100002);
 }

@@ -25,6 +25,7 @@ constexpr RECT CalculatorBounds(int i) { return Bounds(8, 72 + 40 * i, 105, 41);
 constexpr int kOptionTops[] = {347, 368, 392, 416, 440, 464, 488, 512, 533, 555};
 constexpr RECT OptionBounds(int i) { return Bounds(496, kOptionTops[i], 277, 21); }
 constexpr RECT kCloseZone = Bounds(752, 0, 41, 41);
+constexpr RECT kMinimiseZone = Bounds(712, 0, 41, 41);
 
 using Row = std::vector<std::wstring>;
 
@@ -69,9 +70,11 @@ TEST(ZarvantaMainWindow, OperationsAppendRowsAndKeepTheTotal) {
     EXPECT_EQ((Row{L"+", longText.substr(0, 30), L"98", L"88"}), Operate(zarvanta, longText, L'+'));
     // A total that would leave 32 bits is refused, and the row says so.
     EXPECT_EQ((Row{L"*", L"2147483647", L"2147483647", L"Overflow"}), Operate(zarvanta, L"2147483647", L'*'));
+    // So is a number typed beyond 32 bits: it has no value, and the total stays.
+    EXPECT_EQ((Row{L"+", L"99999999999", L"Overflow", L"Overflow"}), Operate(zarvanta, L"99999999999", L'+'));
     // Characters code page 1256 has no letter for count nothing.
     EXPECT_EQ((Row{L"+", L"中😀ب", L"2", L"90"}), Operate(zarvanta, L"中😀ب", L'+'));
-    EXPECT_EQ(9u, zarvanta.Rows().size());
+    EXPECT_EQ(10u, zarvanta.Rows().size());
 
     // Reset by its zone: the list is emptied, the total is 0 and the text box is cleared.
     zarvanta.SetText(L"abc");
@@ -83,6 +86,58 @@ TEST(ZarvantaMainWindow, OperationsAppendRowsAndKeepTheTotal) {
     EXPECT_EQ((Row{L"+", L"7", L"7", L"7"}), zarvanta.Rows().back());
 }
 
+// A double click of the left button at the centre of the bounds on the window, through the input queue as a
+// user's mouse gives it; false when the window could not be brought to the front. Returns once it is handled.
+bool DoubleClickCentreOf(HWND window, const RECT& bounds) {
+    for (int i = 0; i < 80 && GetForegroundWindow() != window; ++i) {
+        SetForegroundWindow(window);
+        Sleep(25);
+    }
+    if (GetForegroundWindow() != window) return false;
+    POINT centre = {(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2};
+    ClientToScreen(window, &centre);
+    SetCursorPos(centre.x, centre.y);
+    INPUT inputs[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    }
+    SendInput(4, inputs, sizeof(INPUT));
+    Sleep(200);
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 2000, nullptr) != 0;
+}
+
+// Waits (bounded) until the focus of the program is on the window.
+bool FocusReaches(HWND main, HWND window) {
+    for (int waited = 0; waited < 5000; waited += 20) {
+        if (window && zvtest::FocusOf(main) == window) return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+TEST(ZarvantaMainWindow, TabMovesThroughTextListAndButtonsInTabOrder) {
+    ZarvantaSession zarvanta(kDictionary, std::nullopt);
+    ASSERT_TRUE(zarvanta.WaitForMainWindow());
+    const HWND main = zarvanta.Main();
+    const std::vector<HWND> order = {
+        zarvanta.TextBox(),
+        zarvanta.List(),
+        zvtest::ChildAt(main, Bounds(16, 336, 129, 41)),   // Quran
+        zvtest::ChildAt(main, Bounds(16, 456, 129, 41)),   // Default
+        zvtest::ChildAt(main, Bounds(264, 344, 129, 41)),  // letter arrangements
+        zvtest::ChildAt(main, Bounds(264, 392, 129, 41)),  // number to words
+        zarvanta.TextBox(),                                // and round again
+    };
+    ASSERT_TRUE(FocusReaches(main, order[0]));
+    const std::wstring text = zarvanta.Text();
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        PostMessageW(zvtest::FocusOf(main), WM_KEYDOWN, VK_TAB, 1);
+        EXPECT_TRUE(FocusReaches(main, order[i])) << "tab " << i;
+    }
+    EXPECT_EQ(text, zarvanta.Text());  // the text box took no Tab character
+}
+
 TEST(ZarvantaMainWindow, OptionZonesSwitchOptionsAndClosingWritesAllTenKeys) {
     ZarvantaSession zarvanta(kDictionary, std::nullopt);
     ASSERT_TRUE(zarvanta.WaitForMainWindow());
@@ -91,13 +146,20 @@ TEST(ZarvantaMainWindow, OptionZonesSwitchOptionsAndClosingWritesAllTenKeys) {
     EXPECT_EQ(L"2", Operate(zarvanta, L"آب", L'+').at(2));
     zarvanta.ClickCentreOf(OptionBounds(1));
     EXPECT_EQ(L"3", Operate(zarvanta, L"آب", L'+').at(2));
+    // A double click is one click: its second press switches nothing.
+    ASSERT_TRUE(DoubleClickCentreOf(zarvanta.Main(), OptionBounds(1)));
+    EXPECT_EQ(L"2", Operate(zarvanta, L"آب", L'+').at(2));
     zarvanta.ClickCentreOf(OptionBounds(0));  // repeat shadda
     EXPECT_EQ(L"132", Operate(zarvanta, L"محمّد", L'+').at(2));
 
+    zarvanta.ClickCentreOf(kMinimiseZone);
+    EXPECT_TRUE(IsIconic(zarvanta.Main()));
+    ShowWindow(zarvanta.Main(), SW_RESTORE);
     zarvanta.ClickCentreOf(kCloseZone);
     ASSERT_EQ(std::optional<DWORD>(0), zarvanta.WaitForExit());
     std::vector<std::wstring> expected = kDefaultValues;
     expected[0] = L"True";
+    expected[1] = L"False";
     EXPECT_EQ(expected, IniValues(zarvanta.Folder().File(L"Config.ini")));
 }
 
@@ -124,6 +186,17 @@ TEST(ZarvantaMainWindow, WithoutSettingsFileTheDefaultsApplyAndAreWritten) {
     SendMessageW(zarvanta.Main(), WM_CLOSE, 0, 0);
     ASSERT_EQ(std::optional<DWORD>(0), zarvanta.WaitForExit());
     EXPECT_EQ(kDefaultValues, IniValues(zarvanta.Folder().File(L"Config.ini")));
+}
+
+// The system ends the program at a session's end without closing its window: the options are written then.
+TEST(ZarvantaMainWindow, TheEndOfTheSessionWritesTheOptions) {
+    ZarvantaSession zarvanta(kDictionary, std::nullopt);
+    ASSERT_TRUE(zarvanta.WaitForMainWindow());
+    zarvanta.ClickCentreOf(OptionBounds(0));
+    SendMessageW(zarvanta.Main(), WM_ENDSESSION, TRUE, 0);
+    std::vector<std::wstring> expected = kDefaultValues;
+    expected[0] = L"True";
+    EXPECT_EQ(expected, IniValues(zarvanta.Folder().File(L"Config.ini")));
 }
 
 TEST(ZarvantaMainWindow, AnUnusableDictionaryEndsTheStartWithAMessageNamingTheFile) {
