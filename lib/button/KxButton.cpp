@@ -1,5 +1,6 @@
 #include "KxButton.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "AboutBox.h"
@@ -25,6 +26,8 @@ constexpr short kLeftButton = 1;
 constexpr short kEnter = 13;
 constexpr short kSpace = 32;
 constexpr UINT kCaptionNew = DT_CENTER | DT_WORDBREAK;
+constexpr COLORREF kIconSilhouette = RGB(128, 128, 128);
+constexpr long kLargestMaskedIcon = 4096;
 constexpr DISPID kMouseEnter = 1;
 constexpr DISPID kMouseLeave = 2;
 constexpr UINT kHoverMessages[] = {WM_MOUSEMOVE, WM_MOUSELEAVE, WM_THEMECHANGED, WM_SYSCOLORCHANGE};
@@ -68,6 +71,22 @@ IPictureDisp* EmptyPicture() {
     IPictureDisp* picture = nullptr;
     OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture));
     return picture;
+}
+
+// A bitmap stretched to size by size at (x, y), its top-left pixel's colour left out. The stretch
+// goes through a work bitmap of that size: squares beyond kLargestMaskedIcon are not drawn.
+void DrawMaskedBitmap(HDC dc, OLE_HANDLE bitmap, long x, long y, long size) {
+    if (size > kLargestMaskedIcon) return;
+    long mask = kMaskFromCorner;
+    long alpha = 255;
+    DrawFullPicture(dc, reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(bitmap)), x, y, x + size, y + size, mask,
+                    alpha);
+}
+
+OLE_HANDLE PictureHandle(IPicture* picture) {
+    OLE_HANDLE handle = 0;
+    if (picture) picture->get_Handle(&handle);
+    return handle;
 }
 
 void RenderPicture(HDC dc, IPicture* picture, long x, long y, long size) {
@@ -466,7 +485,7 @@ RECT KxButton::CaptionRect(long margin) const {
 void KxButton::DrawCaption(RECT area) {
     long colour = static_cast<long>(GetSysColor(COLOR_BTNTEXT));
     if (state_ == kDisabled) colour = TranslateColor(0x80000011);
-    else if (useCustomColors_) colour = static_cast<long>(state_ == kNormal ? fontColor_ : fontHighlightColor_);
+    else if (useCustomColors_) colour = TranslateColor(state_ == kNormal ? fontColor_ : fontHighlightColor_);
     const long textHeight = TextHeight(Hdc(), caption_);
     const bool singleLine = caption_.find(L'\r') == std::wstring::npos;
     static const UINT kBase[] = {DT_CENTER, DT_LEFT, DT_RIGHT, DT_CENTER, DT_CENTER};
@@ -502,14 +521,40 @@ void KxButton::DrawIcon(long margin) {
         case kxBtnBottom: x = RoundHalf((w - size) / 2.0); y = h - size - margin; break;
         default: break;
     }
-    if (state_ == kPressed) ++x, ++y;
-    IPicture* picture = nullptr;
-    if (!enabled_ && grayIcon_) {
-        RenderPicture(Hdc(), grayIcon_, x, y, size);
-    } else if (SUCCEEDED(icon_->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&picture)))) {
-        RenderPicture(Hdc(), picture, x, y, size);
-        picture->Release();
+    if (state_ == kPressed) {
+        ++x, ++y;
+    } else if (state_ == kHot && style_ == kxBtnOfficeXP) {
+        DrawIconSilhouette(x, y, size);
+        x -= 2, y -= 2;
     }
+    if (!enabled_) {
+        if (grayIcon_) DrawMaskedBitmap(Hdc(), PictureHandle(grayIcon_), x, y, size);
+        return;
+    }
+    IPicture* picture = nullptr;
+    if (FAILED(icon_->QueryInterface(IID_IPicture, reinterpret_cast<void**>(&picture)))) return;
+    SHORT type = PICTYPE_NONE;
+    picture->get_Type(&type);
+    if (type == PICTYPE_BITMAP) {
+        DrawMaskedBitmap(Hdc(), PictureHandle(icon_), x, y, size);
+    } else {
+        RenderPicture(Hdc(), picture, x, y, size);
+    }
+    picture->Release();
+}
+
+// The OfficeXP hot icon: the icon drawn at its place, then every pixel of its square (both ends
+// included) that differs from the face at (1, 1) turned grey. Pixels outside the surface cannot
+// change, so the scan stays inside it whatever IconSize is.
+void KxButton::DrawIconSilhouette(long x, long y, long size) {
+    const HDC dc = Hdc();
+    DrawMaskedBitmap(dc, PictureHandle(icon_), x, y, size);
+    const COLORREF face = GetPixel(dc, 1, 1);
+    const long right = std::min<long>(x + size, ScaleWidth() - 1);
+    const long bottom = std::min<long>(y + size, ScaleHeight() - 1);
+    for (long row = std::max(y, 0L); row <= bottom; ++row)
+        for (long column = std::max(x, 0L); column <= right; ++column)
+            if (GetPixel(dc, column, row) != face) SetPixel(dc, column, row, kIconSilhouette);
 }
 
 STDMETHODIMP KxButton::Refresh() {

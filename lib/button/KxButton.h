@@ -131,6 +131,7 @@ private:
     RECT CaptionRect(long margin) const;
     void DrawCaption(RECT area);
     void DrawIcon(long margin);
+    void DrawIconSilhouette(long x, long y, long size);
     bool HasIcon() const;
     // Window shape, hover tracking and the tooltip.
     void ApplyRegion();

@@ -7,15 +7,22 @@ namespace {
 
 constexpr COLORREF kRed = RGB(200, 0, 0);
 
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+
+void Fill(HDC dc, RECT area, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &area, brush);
+    DeleteObject(brush);
+}
+
+// A red square inside a one-pixel magenta frame: the top-left colour of a bitmap icon is left out.
 IPictureDisp* RedSquare(int size) {
     HDC screen = GetDC(nullptr);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
     HDC dc = CreateCompatibleDC(screen);
     HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, size, size};
-    HBRUSH brush = CreateSolidBrush(kRed);
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
+    Fill(dc, {0, 0, size, size}, kMagenta);
+    Fill(dc, {1, 1, size - 1, size - 1}, kRed);
     SelectObject(dc, old);
     DeleteDC(dc);
     ReleaseDC(nullptr, screen);
@@ -48,13 +55,18 @@ struct IconButton {
         button->get_hdc(&handle);
         return reinterpret_cast<HDC>(static_cast<LONG_PTR>(handle));
     }
-    // The top-left corner of the red square, or (-1, -1).
-    POINT IconAt() {
+    // The first pixel of the colour, row by row, or (-1, -1).
+    POINT First(COLORREF colour) {
         HDC surface = dc();
         for (int y = 0; y < 30; ++y)
             for (int x = 0; x < 100; ++x)
-                if (GetPixel(surface, x, y) == kRed) return {x, y};
+                if (GetPixel(surface, x, y) == colour) return {x, y};
         return {-1, -1};
+    }
+    // The top-left corner of the icon (one pixel out from its red inside), or (-1, -1).
+    POINT IconAt() {
+        const POINT red = First(kRed);
+        return red.x < 0 ? red : POINT{red.x - 1, red.y - 1};
     }
 };
 
@@ -99,6 +111,48 @@ TEST(ButtonPaintTest, APressedButtonShiftsTheIconAndADisabledOneDrawsItGrey) {
     const COLORREF grey = GetPixel(b.dc(), 40, 10);
     EXPECT_EQ(GetRValue(grey), GetGValue(grey));
     EXPECT_EQ(GetGValue(grey), GetBValue(grey));
+}
+
+// A bitmap icon leaves out the colour of its top-left pixel, drawn in colour or in grey.
+TEST(ButtonPaintTest, ABitmapIconLeavesOutTheColourOfItsTopLeftPixel) {
+    IconButton b(91);
+    b.button->put_Style(kxBtnNormal);
+    b.button->put_IconAlign(kxBtnCenter);
+    EXPECT_EQ(b.First(kMagenta).x, -1);
+    const POINT at = b.IconAt();
+    EXPECT_EQ(at.x, 38);
+    EXPECT_EQ(at.y, 7);
+
+    VARIANT_BOOL no = VARIANT_FALSE;
+    b.button->put_Enabled(&no);
+    const COLORREF face = GetPixel(b.dc(), 30, 15);
+    EXPECT_EQ(GetPixel(b.dc(), 38, 7), face);  // the grey of the frame is left out as well
+    EXPECT_NE(GetPixel(b.dc(), 45, 15), face);
+}
+
+TEST(ButtonPaintTest, AHotOfficeXPIconStandsTwoPixelsUpAndLeftOfItsGreySilhouette) {
+    constexpr COLORREF kGrey = RGB(128, 128, 128);
+    IconButton b(91);
+    b.button->put_IconAlign(kxBtnCenter);
+    b.button->put_Style(kxBtnOfficeXP);
+    ASSERT_EQ(b.button->ButtonState(), kx::KxButton::kHot);  // no hover tracking: a new button stays hot
+    POINT at = b.IconAt();
+    EXPECT_EQ(at.x, 36);
+    EXPECT_EQ(at.y, 5);
+    EXPECT_EQ(GetPixel(b.dc(), 52, 21), kGrey);  // the silhouette's red at (38, 7), out from under the icon
+    EXPECT_NE(GetPixel(b.dc(), 53, 22), kGrey);  // its magenta frame is left out
+
+    b.button->put_Style(kxBtnNormal);  // no silhouette in other looks
+    at = b.IconAt();
+    EXPECT_EQ(at.x, 38);
+    EXPECT_NE(GetPixel(b.dc(), 52, 21), kGrey);
+
+    b.button->put_Style(kxBtnOfficeXP);
+    for (short size : {short(32767), short(-16), short(0)}) {
+        const DWORD start = GetTickCount();
+        EXPECT_EQ(b.button->put_IconSize(size), S_OK) << size;
+        EXPECT_LT(GetTickCount() - start, 5000u) << size;
+    }
 }
 
 }  // namespace
