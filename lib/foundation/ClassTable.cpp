@@ -4,6 +4,7 @@
 #include "KxWindow.h"
 #include "KxButton.h"
 #include "KxProgressBar.h"
+#include "KxLabel.h"
 #include "KxRegistry.h"
 #include "KxDisk.h"
 #include "KxSystemInfo.h"
@@ -11,6 +12,7 @@
 #include "KxFunctions.h"
 #include "KxDialog.h"
 #include "KxGraph.h"
+#include "KxNumText.h"
 
 namespace kx {
 namespace {
@@ -18,6 +20,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxWindow, L"kxWindow", &CreateInstance<KxWindow>, false},
     {&CLSID_kxButton, L"kxButton", &CreateInstance<KxButton>, true},
     {&CLSID_kxProgressBar, L"kxProgressBar", &CreateInstance<KxProgressBar>, true},
+    {&CLSID_kxLabel, L"kxLabel", &CreateInstance<KxLabel>, true},
     {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},
     {&CLSID_kxDisk, L"kxDisk", &CreateInstance<KxDisk>, false},
     {&CLSID_kxSystemInfo, L"kxSystemInfo", &CreateInstance<KxSystemInfo>, false},
@@ -25,6 +28,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxFunctions, L"kxFunctions", &CreateInstance<KxFunctions>, false},
     {&CLSID_kxDialog, L"kxDialog", &CreateInstance<KxDialog>, false},
     {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
+    {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
 };
 }  // namespace
 
