@@ -73,13 +73,9 @@ void KxProgressBar::InitProperties() { foreColor_ = 0; }
 
 // Values go straight into their fields: no clamp, no text rule, nothing reported.
 void KxProgressBar::ReadProperties(const PropertyReader& bag) {
-    IFontDisp* ambient = Ambient().Font();
-    IFontDisp* font = bag.Font(L"Font", ambient);
-    IFontDisp* own = font != ambient ? CloneFont(font) : nullptr;  // not shared with the bag's copy
-    StoreFont(own ? own : font);
-    if (own) own->Release();
+    IFontDisp* font = ReadFontProperty(bag, L"Font");
+    StoreFont(font);
     if (font) font->Release();
-    if (ambient) ambient->Release();
     brushStyle_ = bag.Long(L"kxBrushStyle", kSavedBrushStyle);
     color_ = bag.Long(L"Color", kHighlight);
     IPictureDisp* image = bag.Picture(L"Image", nullptr);

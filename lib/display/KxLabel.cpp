@@ -162,13 +162,9 @@ void KxLabel::ReadProperties(const PropertyReader& bag) {
     firstColor_ = bag.Long(L"FirstColor", kHighlight3D);
     secondColor_ = bag.Long(L"SecondColor", kShadow);
     backStyle_ = bag.Long(L"BackStyle", kxfSolid);
-    IFontDisp* ambient = Ambient().Font();
-    IFontDisp* font = bag.Font(L"Font", ambient);
-    IFontDisp* own = font != ambient ? CloneFont(font) : nullptr;  // not shared with the bag's copy
-    StoreFont(own ? own : font);
-    if (own) own->Release();
+    IFontDisp* font = ReadFontProperty(bag, L"Font");
+    StoreFont(font);
     if (font) font->Release();
-    if (ambient) ambient->Release();
     charDegree_ = static_cast<short>(bag.Long(L"CharDegree", -1));
     balanceX_ = static_cast<short>(bag.Long(L"BalanceX", 0));
     balanceY_ = static_cast<short>(bag.Long(L"BalanceY", 0));

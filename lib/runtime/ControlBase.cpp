@@ -732,4 +732,14 @@ void ControlBase::OnFocus(bool gained) {
     else LostFocus();
 }
 
+IFontDisp* ControlBase::ReadFontProperty(const PropertyReader& bag, const wchar_t* key) const {
+    IFontDisp* ambient = Ambient().Font();
+    IFontDisp* font = bag.Font(key, ambient);
+    IFontDisp* own = font != ambient ? CloneFont(font) : nullptr;  // not shared with the bag's copy
+    if (ambient) ambient->Release();
+    if (!own) return font;
+    if (font) font->Release();
+    return own;
+}
+
 }  // namespace kx

@@ -111,6 +111,8 @@ public:
     STDMETHODIMP GetPages(CAUUID* pages) override;
 
 protected:
+    // The font saved under key as the control's own copy, or the ambient font when none was saved; referenced.
+    IFontDisp* ReadFontProperty(const PropertyReader& bag, const wchar_t* key) const;
     // Life-cycle hooks, in the order the container drives them. Initialize is the derived
     // constructor; Terminate runs before the object is destroyed.
     virtual void InitProperties() {}

@@ -7,15 +7,11 @@
 #include "GdiTestSupport.h"
 #include "LabelFixture.h"
 #include "PngFile.h"
+#include "TestSupport.h"
 
 namespace {
 
-std::wstring BesideThisProgram(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
-}
+using kxtest::BesideThisProgram;
 
 // A few labels side by side for people to look at: angles, text styles, grounds and borders.
 TEST(LabelGalleryTest, LabelsAsOnePicture) {

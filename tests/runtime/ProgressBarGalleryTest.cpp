@@ -4,16 +4,12 @@
 
 #include "GdiTestSupport.h"
 #include "PngFile.h"
+#include "TestSupport.h"
 #include "ProgressBarFixture.h"
 
 namespace {
 
-std::wstring BesideThisProgram(const wchar_t* name) {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder = path;
-    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
-}
+using kxtest::BesideThisProgram;
 
 // The ten looks at 0 %, 42.5 % and 100 % with their text, one look per row, for people to look at.
 TEST(ProgressBarGalleryTest, TenLooksAtThreeSharesAsOnePicture) {

@@ -24,6 +24,14 @@ inline std::wstring EnvironmentPath(const wchar_t* name) {
 // The helper program: "exit N", "sleep MS N", "idle".
 inline std::wstring HelperPath() { return EnvironmentPath(L"KX_HELPER"); }
 
+// A file in the folder of the running test program.
+inline std::wstring BesideThisProgram(const wchar_t* name) {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
 // A fresh folder under the temporary folder, removed with its files when the object goes.
 class ScratchFolder {
 public:
