@@ -2,17 +2,21 @@
 
 namespace zarvanta {
 
-HWND CreateFormFrame(const FormFrame& frame, WNDPROC procedure, HWND owner, void* creationData) {
+void RegisterFormClass(const wchar_t* className, WNDPROC procedure, HBRUSH background) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass = {sizeof windowClass};
-    if (!GetClassInfoExW(instance, frame.className, &windowClass)) {
-        windowClass.lpfnWndProc = procedure;
-        windowClass.hInstance = instance;
-        windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.lpszClassName = frame.className;
-        RegisterClassExW(&windowClass);
-    }
+    if (GetClassInfoExW(instance, className, &windowClass)) return;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = className;
+    RegisterClassExW(&windowClass);
+}
+
+HWND CreateFormFrame(const FormFrame& frame, WNDPROC procedure, HWND owner, void* creationData) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterFormClass(frame.className, procedure, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT bounds = {0, 0, frame.clientSize.cx, frame.clientSize.cy};
     AdjustWindowRectEx(&bounds, frame.style, FALSE, frame.exStyle);
     const int width = bounds.right - bounds.left;

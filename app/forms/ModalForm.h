@@ -15,6 +15,9 @@ struct FormFrame {
     DWORD exStyle;
 };
 
+// Registers a window class of the program once: arrow cursor, the given background (none for null).
+void RegisterFormClass(const wchar_t* className, WNDPROC procedure, HBRUSH background);
+
 // Registers the class on first use (button-face background, arrow cursor) and creates the frame over owner;
 // creationData reaches the window procedure with WM_NCCREATE. Null on failure.
 HWND CreateFormFrame(const FormFrame& frame, WNDPROC procedure, HWND owner, void* creationData);

@@ -18,17 +18,6 @@ constexpr int kFontPointsTimes100 = 825;
 constexpr std::size_t kExtensionLength = 4;  // ".htm"
 constexpr wchar_t kExtension[] = L".htm";
 
-void RegisterViewerClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW viewerClass = {sizeof viewerClass};
-    if (GetClassInfoExW(instance, HtmlViewerWindow::kWindowClass, &viewerClass)) return;
-    viewerClass.lpfnWndProc = procedure;
-    viewerClass.hInstance = instance;
-    viewerClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    viewerClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    viewerClass.lpszClassName = HtmlViewerWindow::kWindowClass;
-    RegisterClassExW(&viewerClass);
-}
-
 HFONT CreateViewerFont() {
     HDC screen = GetDC(nullptr);
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
@@ -98,8 +87,9 @@ bool HtmlViewerWindow::Create(HWND owner) {
 
 bool HtmlViewerWindow::CreateFrame() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterViewerClass(
-        instance, kx::InstanceWindowProc<HtmlViewerWindow, &HtmlViewerWindow::window_, &HtmlViewerWindow::Handle>);
+    RegisterFormClass(kWindowClass,
+                      kx::InstanceWindowProc<HtmlViewerWindow, &HtmlViewerWindow::window_, &HtmlViewerWindow::Handle>,
+                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT frame = {0, 0, kClientSize.cx, kClientSize.cy};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const RECT place = CentredOn(owner_, {frame.right - frame.left, frame.bottom - frame.top});

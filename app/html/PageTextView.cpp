@@ -4,6 +4,7 @@
 
 #include "HtmlPageParser.h"
 #include "InstanceWindowProc.h"
+#include "ModalForm.h"
 #include "PageFile.h"
 
 namespace zarvanta {
@@ -11,16 +12,6 @@ namespace {
 
 constexpr int kScrollLine = 20;
 constexpr COLORREF kPaper = RGB(255, 255, 255);
-
-void RegisterViewClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW viewClass = {sizeof viewClass};
-    if (GetClassInfoExW(instance, PageTextView::kWindowClass, &viewClass)) return;
-    viewClass.lpfnWndProc = procedure;
-    viewClass.hInstance = instance;
-    viewClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    viewClass.lpszClassName = PageTextView::kWindowClass;
-    RegisterClassExW(&viewClass);
-}
 
 HtmlPage CannotShowPage(const std::wstring& address) {
     HtmlPage page;
@@ -33,7 +24,8 @@ HtmlPage CannotShowPage(const std::wstring& address) {
 
 std::unique_ptr<PageTextView> PageTextView::Create(HWND parent, const RECT& bounds) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterViewClass(instance, kx::InstanceWindowProc<PageTextView, &PageTextView::window_, &PageTextView::Handle>);
+    RegisterFormClass(kWindowClass, kx::InstanceWindowProc<PageTextView, &PageTextView::window_, &PageTextView::Handle>,
+                      nullptr);
     std::unique_ptr<PageTextView> view(new PageTextView());
     CreateWindowExW(WS_EX_CLIENTEDGE, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL,
                     bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent, nullptr,

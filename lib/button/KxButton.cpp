@@ -323,22 +323,6 @@ void KxButton::CreateToolTip() {
 
 // --- mouse, keys, focus ---
 
-void KxButton::RaiseMouseEvent(DISPID event, short& button, short& shift, float& x, float& y) {
-    VARIANT args[4];
-    args[0].vt = VT_BYREF | VT_I2; args[0].piVal = &button;
-    args[1].vt = VT_BYREF | VT_I2; args[1].piVal = &shift;
-    args[2].vt = VT_BYREF | VT_R4; args[2].pfltVal = &x;
-    args[3].vt = VT_BYREF | VT_R4; args[3].pfltVal = &y;
-    RaiseEvent(event, args, 4);
-}
-
-void KxButton::RaiseKeyEvent(DISPID event, short& keyCode, short& shift) {
-    VARIANT args[2];
-    args[0].vt = VT_BYREF | VT_I2; args[0].piVal = &keyCode;
-    args[1].vt = VT_BYREF | VT_I2; args[1].piVal = &shift;
-    RaiseEvent(event, args, 2);
-}
-
 void KxButton::PressButton(short button, short shift, float x, float y) {
     if (!enabled_) return;
     RaiseMouseEvent(DISPID_MOUSEDOWN, button, shift, x, y);

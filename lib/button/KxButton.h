@@ -120,8 +120,6 @@ private:
     void PressButton(short button, short shift, float x, float y);
     void ReleaseButton(short button, short shift, float x, float y);
     void RunClick();
-    void RaiseMouseEvent(DISPID event, short& button, short& shift, float& x, float& y);
-    void RaiseKeyEvent(DISPID event, short& keyCode, short& shift);
     void Repaint();
     void ResizeHandling();
     void SetAccessKeysFromCaption();

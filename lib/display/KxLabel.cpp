@@ -553,33 +553,21 @@ STDMETHODIMP KxLabel::About() {
 
 // --- the picture box's events, as the label's own ---
 
-void KxLabel::RaiseMouseEvent(DISPID event, short button, short shift, float x, float y) {
+void KxLabel::RaisePictureMouseEvent(DISPID event, short button, short shift, float x, float y) {
     const POINT origin = picture1_->ClientOrigin();  // the box's pixels, inside its border
     x -= static_cast<float>(origin.x);
     y -= static_cast<float>(origin.y);
-    VARIANT args[4];
-    args[0].vt = VT_BYREF | VT_I2; args[0].piVal = &button;
-    args[1].vt = VT_BYREF | VT_I2; args[1].piVal = &shift;
-    args[2].vt = VT_BYREF | VT_R4; args[2].pfltVal = &x;
-    args[3].vt = VT_BYREF | VT_R4; args[3].pfltVal = &y;
-    RaiseEvent(event, args, 4);
-}
-
-void KxLabel::RaiseKeyEvent(DISPID event, short keyCode, short shift) {
-    VARIANT args[2];
-    args[0].vt = VT_BYREF | VT_I2; args[0].piVal = &keyCode;
-    args[1].vt = VT_BYREF | VT_I2; args[1].piVal = &shift;
-    RaiseEvent(event, args, 2);
+    ControlBase::RaiseMouseEvent(event, button, shift, x, y);
 }
 
 void KxLabel::MouseDown(short button, short shift, float x, float y) {
-    RaiseMouseEvent(DISPID_MOUSEDOWN, button, shift, x, y);
+    RaisePictureMouseEvent(DISPID_MOUSEDOWN, button, shift, x, y);
 }
 void KxLabel::MouseMove(short button, short shift, float x, float y) {
-    RaiseMouseEvent(DISPID_MOUSEMOVE, button, shift, x, y);
+    RaisePictureMouseEvent(DISPID_MOUSEMOVE, button, shift, x, y);
 }
 void KxLabel::MouseUp(short button, short shift, float x, float y) {
-    RaiseMouseEvent(DISPID_MOUSEUP, button, shift, x, y);
+    RaisePictureMouseEvent(DISPID_MOUSEUP, button, shift, x, y);
 }
 void KxLabel::Click() { RaiseEvent(DISPID_CLICK); }
 void KxLabel::DblClick() { RaiseEvent(DISPID_DBLCLICK); }

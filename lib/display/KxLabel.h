@@ -119,8 +119,8 @@ private:
     void StoreFont(IFontDisp* font);
     void StorePicture(IPictureDisp* picture);
     void SetBackColor(long colour);
-    void RaiseMouseEvent(DISPID event, short button, short shift, float x, float y);
-    void RaiseKeyEvent(DISPID event, short keyCode, short shift);
+    // Mouse events in Picture1's own pixels.
+    void RaisePictureMouseEvent(DISPID event, short button, short shift, float x, float y);
 
     short degree_ = 0;
     std::wstring caption_;

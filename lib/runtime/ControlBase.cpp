@@ -566,6 +566,22 @@ void ControlBase::RaiseEvent(DISPID event, VARIANT* args, UINT count) {
     kx::RaiseEvent(events_, event, args, count);
 }
 
+void ControlBase::RaiseMouseEvent(DISPID event, short& button, short& shift, float& x, float& y) {
+    VARIANT args[4];
+    args[0].vt = VT_BYREF | VT_I2; args[0].piVal = &button;
+    args[1].vt = VT_BYREF | VT_I2; args[1].piVal = &shift;
+    args[2].vt = VT_BYREF | VT_R4; args[2].pfltVal = &x;
+    args[3].vt = VT_BYREF | VT_R4; args[3].pfltVal = &y;
+    RaiseEvent(event, args, 4);
+}
+
+void ControlBase::RaiseKeyEvent(DISPID event, short& keyCode, short& shift) {
+    VARIANT args[2];
+    args[0].vt = VT_BYREF | VT_I2; args[0].piVal = &keyCode;
+    args[1].vt = VT_BYREF | VT_I2; args[1].piVal = &shift;
+    RaiseEvent(event, args, 2);
+}
+
 int ControlBase::WidthTwips() const { return MulDivRound(ScaleWidth(), kTwipsPerInch, PixelsPerInch()); }
 int ControlBase::HeightTwips() const { return MulDivRound(ScaleHeight(), kTwipsPerInch, PixelsPerInch()); }
 

@@ -150,6 +150,9 @@ protected:
     void PropertyChanged(const wchar_t* name);
     // Raises an event on every sink; by-reference arguments come back changed by the handlers.
     void RaiseEvent(DISPID event, VARIANT* args = nullptr, UINT count = 0);
+    // The classic mouse (Button, Shift, X, Y) and key (KeyCode, Shift) events, their arguments by reference.
+    void RaiseMouseEvent(DISPID event, short& button, short& shift, float& x, float& y);
+    void RaiseKeyEvent(DISPID event, short& keyCode, short& shift);
     const AmbientProperties& Ambient() const { return ambient_; }
     IOleClientSite* ClientSite() const { return site_; }
 

@@ -5,6 +5,7 @@
 #include "KxString.h"
 #include "LeadingNumber.h"
 #include "StringModule.h"
+#include "TestSupport.h"
 #include "TextOperations.h"
 #include "TypeLibrary.h"
 
@@ -12,11 +13,7 @@ namespace {
 
 constexpr HRESULT kInvalidCall = static_cast<HRESULT>(0x800A0005);
 
-std::wstring Take(BSTR text) {
-    std::wstring result = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-    SysFreeString(text);
-    return result;
-}
+std::wstring Take(BSTR text) { return kxtest::TakeBstr(text); }
 
 class KxStringTest : public ::testing::Test {
 protected:

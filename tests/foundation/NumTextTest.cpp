@@ -7,16 +7,13 @@
 #include <vector>
 
 #include "KxNumText.h"
+#include "TestSupport.h"
 
 namespace {
 
 constexpr HRESULT kSubscriptOutOfRange = static_cast<HRESULT>(0x800A0009);
 
-std::wstring Take(BSTR text) {
-    std::wstring result = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
-    SysFreeString(text);
-    return result;
-}
+std::wstring Take(BSTR text) { return kxtest::TakeBstr(text); }
 
 std::wstring Repeated(const std::wstring& text, int times) {
     std::wstring result;

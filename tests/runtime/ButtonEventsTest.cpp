@@ -11,19 +11,9 @@
 namespace {
 
 std::wstring EventName(DISPID id) {
-    switch (id) {
-        case DISPID_CLICK: return L"Click";
-        case DISPID_DBLCLICK: return L"DblClick";
-        case DISPID_MOUSEUP: return L"MouseUp";
-        case DISPID_MOUSEMOVE: return L"MouseMove";
-        case DISPID_MOUSEDOWN: return L"MouseDown";
-        case DISPID_KEYUP: return L"KeyUp";
-        case DISPID_KEYPRESS: return L"KeyPress";
-        case DISPID_KEYDOWN: return L"KeyDown";
-        case 1: return L"MouseEnter";
-        case 2: return L"MouseLeave";
-        default: return L"?" + std::to_wstring(id);
-    }
+    if (id == 1) return L"MouseEnter";
+    if (id == 2) return L"MouseLeave";
+    return kxtest::StockEventName(id);
 }
 
 // One button in the project's own container on a test window, its events recorded by name.

@@ -32,6 +32,21 @@ private:
 };
 
 // Handles waiting messages for at most the given time.
+// The name of a stock mouse or key event, or "?" and the identity for any other.
+inline std::wstring StockEventName(DISPID id) {
+    switch (id) {
+        case DISPID_CLICK: return L"Click";
+        case DISPID_DBLCLICK: return L"DblClick";
+        case DISPID_MOUSEUP: return L"MouseUp";
+        case DISPID_MOUSEMOVE: return L"MouseMove";
+        case DISPID_MOUSEDOWN: return L"MouseDown";
+        case DISPID_KEYUP: return L"KeyUp";
+        case DISPID_KEYPRESS: return L"KeyPress";
+        case DISPID_KEYDOWN: return L"KeyDown";
+        default: return L"?" + std::to_wstring(id);
+    }
+}
+
 inline void PumpMessages(DWORD milliseconds = 50) {
     const DWORD end = GetTickCount() + milliseconds;
     do {

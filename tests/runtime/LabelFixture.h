@@ -91,20 +91,6 @@ inline RECT PixelBounds(const LooseLabel& l, const std::function<bool(COLORREF)>
     return box;
 }
 
-inline std::wstring LabelEventName(DISPID id) {
-    switch (id) {
-        case DISPID_CLICK: return L"Click";
-        case DISPID_DBLCLICK: return L"DblClick";
-        case DISPID_MOUSEUP: return L"MouseUp";
-        case DISPID_MOUSEMOVE: return L"MouseMove";
-        case DISPID_MOUSEDOWN: return L"MouseDown";
-        case DISPID_KEYUP: return L"KeyUp";
-        case DISPID_KEYPRESS: return L"KeyPress";
-        case DISPID_KEYDOWN: return L"KeyDown";
-        default: return L"?" + std::to_wstring(id);
-    }
-}
-
 // Labels placed in the project's container on a test window; the first one's events are recorded
 // by name with their arguments in order ("MouseDown(1,0,5,6)").
 class HostedLabels {
@@ -146,7 +132,7 @@ private:
     void Record(DISPID id, DISPPARAMS* params) {
         if (react_) react_(id, params);
         if (id == DISPID_MOUSEMOVE && !recordMoves) return;
-        std::wstring entry = LabelEventName(id);
+        std::wstring entry = kxtest::StockEventName(id);
         if (params->cArgs) {
             entry += L"(";
             for (UINT i = params->cArgs; i-- > 0;) {

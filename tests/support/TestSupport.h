@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <oleauto.h>
 #include <shellapi.h>
 
 #include <string>
@@ -23,6 +24,13 @@ inline std::wstring EnvironmentPath(const wchar_t* name) {
 
 // The helper program: "exit N", "sleep MS N", "idle".
 inline std::wstring HelperPath() { return EnvironmentPath(L"KX_HELPER"); }
+
+// The text of a BSTR a call handed over, which is freed.
+inline std::wstring TakeBstr(BSTR text) {
+    std::wstring result = text ? std::wstring(text, SysStringLen(text)) : std::wstring();
+    SysFreeString(text);
+    return result;
+}
 
 // A file in the folder of the running test program.
 inline std::wstring BesideThisProgram(const wchar_t* name) {
