@@ -27,6 +27,9 @@ constexpr wchar_t kSearchingText[] = L"Searching..";
 
 VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
+// By-reference numbers: an early-bound caller may leave one out with a null pointer.
+long ValueOrZero(const LONG* value) { return value ? *value : 0; }
+
 // NaN or an infinity would poison every later paint: refused before anything is stored.
 double RequireFinite(double value) {
     if (!std::isfinite(value)) throw Error(kErrInvalidPropertyValue);
@@ -183,22 +186,24 @@ STDMETHODIMP KxProgressBar::DrawLine(LONG X, LONG Y, LONG Width, LONG Height, LO
 }
 
 // Never fails its caller: a ramp that cannot be drawn draws nothing.
-STDMETHODIMP KxProgressBar::DrawGradient(LONG* lEndColor, LONG* lStartcolor, LONG X, LONG Y, LONG X2, LONG Y2,
-                                         LONG hdc, VARIANT_BOOL* bH) {
+STDMETHODIMP KxProgressBar::DrawGradient(LONG* lEndColor, LONG* lStartcolor, LONG* X, LONG* Y, LONG* X2, LONG* Y2,
+                                         LONG* hdc, VARIANT_BOOL* bH) {
     return Guard(kSource, [&] {
-        long first = lEndColor ? *lEndColor : 0;
-        long last = lStartcolor ? *lStartcolor : 0;
+        long first = ValueOrZero(lEndColor);
+        long last = ValueOrZero(lStartcolor);
         const bool vertical = bH && *bH != VARIANT_FALSE;
-        ProgressCanvas(HandleFromLong<HDC>(hdc)).Ramp(first, last, X, Y, X2, Y2, vertical);
+        ProgressCanvas(HandleFromLong<HDC>(ValueOrZero(hdc)))
+            .Ramp(first, last, ValueOrZero(X), ValueOrZero(Y), ValueOrZero(X2), ValueOrZero(Y2), vertical);
         if (lEndColor) *lEndColor = first;
         if (lStartcolor) *lStartcolor = last;
     });
 }
 
-STDMETHODIMP KxProgressBar::pDraw(LONG hdc, LONG xSrc, LONG ySrc, LONG WidthSrc, LONG HeightSrc, LONG xDst,
-                                  LONG yDst) {
+STDMETHODIMP KxProgressBar::pDraw(LONG* hdc, LONG* xSrc, LONG* ySrc, LONG* WidthSrc, LONG* HeightSrc, LONG* xDst,
+                                  LONG* yDst) {
     return Guard(kSource, [&] {
-        buffer_.CopyTo(HandleFromLong<HDC>(hdc), xSrc, ySrc, WidthSrc, HeightSrc, xDst, yDst);
+        buffer_.CopyTo(HandleFromLong<HDC>(ValueOrZero(hdc)), ValueOrZero(xSrc), ValueOrZero(ySrc),
+                       ValueOrZero(WidthSrc), ValueOrZero(HeightSrc), ValueOrZero(xDst), ValueOrZero(yDst));
     });
 }
 
@@ -327,10 +332,10 @@ STDMETHODIMP KxProgressBar::put_Value(DOUBLE Value) {
     });
 }
 
-STDMETHODIMP KxProgressBar::ShowProgressInStatusBar(IDispatch** StatusBar, LONG PanelNumber) {
+STDMETHODIMP KxProgressBar::ShowProgressInStatusBar(IDispatch** StatusBar, LONG* PanelNumber) {
     return Guard(kSource, [&] {
         const ControlExtent extent = {Hwnd(), static_cast<double>(WidthTwips()), static_cast<double>(HeightTwips())};
-        PlaceInStatusBar(StatusBar ? *StatusBar : nullptr, PanelNumber, extent);
+        PlaceInStatusBar(StatusBar ? *StatusBar : nullptr, ValueOrZero(PanelNumber), extent);
     });
 }
 

@@ -16,10 +16,10 @@ public:
 
     STDMETHODIMP DrawProgressBar() override;
     STDMETHODIMP DrawLine(LONG X, LONG Y, LONG Width, LONG Height, LONG cHdc, LONG Color) override;
-    STDMETHODIMP DrawGradient(LONG* lEndColor, LONG* lStartcolor, LONG X, LONG Y, LONG X2, LONG Y2, LONG hdc,
-                              VARIANT_BOOL* bH) override;
-    STDMETHODIMP pDraw(LONG hdc, LONG xSrc, LONG ySrc, LONG WidthSrc, LONG HeightSrc, LONG xDst,
-                       LONG yDst) override;
+    STDMETHODIMP DrawGradient(LONG* lEndColor, LONG* lStartcolor, LONG* X, LONG* Y, LONG* X2, LONG* Y2,
+                              LONG* hdc, VARIANT_BOOL* bH) override;
+    STDMETHODIMP pDraw(LONG* hdc, LONG* xSrc, LONG* ySrc, LONG* WidthSrc, LONG* HeightSrc, LONG* xDst,
+                       LONG* yDst) override;
     STDMETHODIMP put_kxBrushStyle(kxBrushStyle BrushStyle) override;
     STDMETHODIMP get_Color(OLE_COLOR* Color) override;
     STDMETHODIMP put_Color(OLE_COLOR Color) override;
@@ -44,7 +44,7 @@ public:
     STDMETHODIMP put_ShowText(VARIANT_BOOL ShowText) override;
     STDMETHODIMP get_Value(DOUBLE* Value) override;
     STDMETHODIMP put_Value(DOUBLE Value) override;
-    STDMETHODIMP ShowProgressInStatusBar(IDispatch** StatusBar, LONG PanelNumber) override;
+    STDMETHODIMP ShowProgressInStatusBar(IDispatch** StatusBar, LONG* PanelNumber) override;
     STDMETHODIMP get_Text(BSTR* Text) override;
     STDMETHODIMP put_Text(BSTR Text) override;
     STDMETHODIMP get_ForeColor(OLE_COLOR* ForeColor) override;

@@ -223,9 +223,9 @@ void KxDialog::StoreCustomColors(const COLORREF* colors) {
     customColors_.parray = array;
 }
 
-STDMETHODIMP KxDialog::ColorDialog(LONG* DefaultColor, LONG* Result) {
+STDMETHODIMP KxDialog::ColorDialog(LONG DefaultColor, LONG* Result) {
     return Guard(kSource, [&] {
-        const long defaultColor = LongOf(DefaultColor);
+        const long defaultColor = DefaultColor;
         StoreCustomColors(nullptr);  // every colour dialog starts with sixteen black custom colours
         GlobalBlock block(kCustomColorCount * sizeof(COLORREF));
         if (!block.get()) {

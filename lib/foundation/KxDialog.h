@@ -23,7 +23,7 @@ public:
     STDMETHODIMP get_LastErrorMessage(BSTR* Value) override;
     STDMETHODIMP put_LastErrorMessage(BSTR Value) override;
 
-    STDMETHODIMP ColorDialog(LONG* DefaultColor, LONG* Result) override;
+    STDMETHODIMP ColorDialog(LONG DefaultColor, LONG* Result) override;
     STDMETHODIMP FileDialog(VARIANT_BOOL* OpenDialog, BSTR* FileName, BSTR* Filter, LONG* FilterIndex, BSTR* Title,
                             BSTR* InitialDir, FileFlag* Flags, BSTR* Result) override;
     STDMETHODIMP ShowPrinter(PrintDialog* PrintFlags, VARIANT_BOOL* Result) override;

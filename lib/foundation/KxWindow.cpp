@@ -91,15 +91,12 @@ STDMETHODIMP KxWindow::WinMoveForm(IDispatch** mForm, short* Button) {
     });
 }
 
-STDMETHODIMP KxWindow::DesktophWnd(VARIANT* DC, LONG* Result) {
+// An omitted DC arrives as a null pointer: no device context is taken that nobody would release.
+STDMETHODIMP KxWindow::DesktophWnd(LONG* DC, LONG* Result) {
     return Guard(kSource, [&] {
         const HWND desktop = GetDesktopWindow();
         *Result = LongFromHandle(desktop);
-        const bool given = DC && !(DC->vt == VT_ERROR && DC->scode == DISP_E_PARAMNOTFOUND);
-        if (!given) return;
-        VariantClear(DC);
-        DC->vt = VT_I4;
-        DC->lVal = LongFromHandle(GetDC(desktop));
+        if (DC) *DC = LongFromHandle(GetDC(desktop));
     });
 }
 

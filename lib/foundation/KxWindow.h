@@ -14,7 +14,7 @@ public:
     STDMETHODIMP GetWindowPosition(LONG* Hwnd, LONG* X1, LONG* Y1, LONG* X2, LONG* Y2) override;
     STDMETHODIMP WhatIsDC(LONG* Hwnd, LONG* Result) override;
     STDMETHODIMP WinMoveForm(IDispatch** mForm, short* Button) override;
-    STDMETHODIMP DesktophWnd(VARIANT* DC, LONG* Result) override;
+    STDMETHODIMP DesktophWnd(LONG* DC, LONG* Result) override;
     STDMETHODIMP TopWindow(LONG* Result) override;
     STDMETHODIMP SetTopWindow(LONG* Hwnd) override;
     STDMETHODIMP FindWindowCaption(BSTR* WindowCaption, LONG* Result) override;

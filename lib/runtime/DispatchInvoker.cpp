@@ -9,25 +9,34 @@
 namespace kx {
 namespace {
 
-// The value type of a declared parameter and whether it is passed by reference.
+// What a user-defined type resolves to besides its value type.
+struct TypeDetails {
+    bool isInterface = false;
+    IRecordInfo* record = nullptr;  // owned; set for records
+};
+
+// The value type of a declared parameter, whether it is passed by reference, and the record
+// information of a record (owned).
 struct ParamType {
     VARTYPE vt = VT_EMPTY;
     bool byRef = false;
+    IRecordInfo* record = nullptr;
 };
 
-VARTYPE UserDefinedType(ITypeInfo* info, HREFTYPE ref, bool* isInterface);
+VARTYPE UserDefinedType(ITypeInfo* info, HREFTYPE ref, TypeDetails* details);
 
-VARTYPE ValueType(ITypeInfo* info, const TYPEDESC& desc, bool* isInterface) {
-    *isInterface = false;
-    if (desc.vt == VT_USERDEFINED) return UserDefinedType(info, desc.hreftype, isInterface);
+VARTYPE ValueType(ITypeInfo* info, const TYPEDESC& desc, TypeDetails* details) {
+    if (desc.vt == VT_USERDEFINED) return UserDefinedType(info, desc.hreftype, details);
     if (desc.vt == VT_SAFEARRAY) {
-        bool ignored = false;
-        return VT_ARRAY | ValueType(info, *desc.lptdesc, &ignored);
+        TypeDetails element;
+        const VARTYPE vt = ValueType(info, *desc.lptdesc, &element);
+        if (element.record) element.record->Release();
+        return VT_ARRAY | vt;
     }
     return desc.vt;
 }
 
-VARTYPE UserDefinedType(ITypeInfo* info, HREFTYPE ref, bool* isInterface) {
+VARTYPE UserDefinedType(ITypeInfo* info, HREFTYPE ref, TypeDetails* details) {
     ITypeInfo* target = nullptr;
     if (FAILED(info->GetRefTypeInfo(ref, &target))) return VT_I4;
     TYPEATTR* attr = nullptr;
@@ -35,13 +44,15 @@ VARTYPE UserDefinedType(ITypeInfo* info, HREFTYPE ref, bool* isInterface) {
     if (SUCCEEDED(target->GetTypeAttr(&attr))) {
         switch (attr->typekind) {
             case TKIND_ENUM: vt = VT_I4; break;
-            case TKIND_ALIAS: vt = ValueType(target, attr->tdescAlias, isInterface); break;
-            case TKIND_DISPATCH: vt = VT_DISPATCH; *isInterface = true; break;
+            case TKIND_ALIAS: vt = ValueType(target, attr->tdescAlias, details); break;
+            case TKIND_DISPATCH: vt = VT_DISPATCH; details->isInterface = true; break;
             case TKIND_INTERFACE:
                 vt = (attr->wTypeFlags & TYPEFLAG_FDISPATCHABLE) ? VT_DISPATCH : VT_UNKNOWN;
-                *isInterface = true;
+                details->isInterface = true;
                 break;
-            case TKIND_RECORD: vt = VT_RECORD; break;
+            case TKIND_RECORD:
+                vt = SUCCEEDED(GetRecordInfoFromTypeInfo(target, &details->record)) ? VT_RECORD : VT_EMPTY;
+                break;
             default: vt = VT_UNKNOWN; break;
         }
         target->ReleaseTypeAttr(attr);
@@ -52,31 +63,33 @@ VARTYPE UserDefinedType(ITypeInfo* info, HREFTYPE ref, bool* isInterface) {
 
 ParamType ResolveParam(ITypeInfo* info, const TYPEDESC& desc) {
     ParamType type;
+    TypeDetails details;
     if (desc.vt != VT_PTR) {
-        bool isInterface = false;
-        type.vt = ValueType(info, desc, &isInterface);
+        type.vt = ValueType(info, desc, &details);
+        type.record = details.record;
         return type;
     }
     const TYPEDESC& inner = *desc.lptdesc;
-    bool isInterface = false;
-    if (inner.vt == VT_USERDEFINED) {
-        VARTYPE vt = ValueType(info, inner, &isInterface);
-        if (isInterface) {  // an interface pointer is the object itself, passed by value
-            type.vt = vt;
-            return type;
-        }
-        type.vt = vt;
-        type.byRef = true;
-        return type;
-    }
     if (inner.vt == VT_PTR) {  // a by-reference object parameter
         type = ResolveParam(info, inner);
         type.byRef = true;
         return type;
     }
-    type.vt = ValueType(info, inner, &isInterface);
-    type.byRef = true;
+    type.vt = ValueType(info, inner, &details);
+    type.record = details.record;
+    type.byRef = !details.isInterface;  // an interface pointer is the object itself, passed by value
     return type;
+}
+
+// Unsigned longs (OLE_COLOR) hold any 32-bit value bit for bit, as the classic runtime passes
+// them: a negative Long or Integer is taken as its two's complement, not refused as an overflow.
+HRESULT ChangeToUnsignedLong(VARIANT* out, VARIANT* plain) {
+    HRESULT hr = VariantChangeType(out, plain, 0, VT_I4);
+    if (SUCCEEDED(hr)) {
+        out->vt = VT_UI4;
+        return hr;
+    }
+    return VariantChangeType(out, plain, 0, VT_UI4);
 }
 
 // Coerces a caller's argument (by reference or not) into a value of the given type.
@@ -95,7 +108,7 @@ HRESULT Coerce(VARIANT* out, const VARIANT* in, VARTYPE vt) {
         out->punkVal = nullptr;
         return S_OK;
     }
-    hr = VariantChangeType(out, &plain, 0, vt);
+    hr = vt == VT_UI4 ? ChangeToUnsignedLong(out, &plain) : VariantChangeType(out, &plain, 0, vt);
     VariantClear(&plain);
     return hr;
 }
@@ -103,9 +116,11 @@ HRESULT Coerce(VARIANT* out, const VARIANT* in, VARTYPE vt) {
 // Stores a value into a by-reference argument of another type than the parameter's.
 void WriteBackTyped(VARIANT* arg, const VARIANT& value) {
     const VARTYPE target = arg->vt & ~VT_BYREF;
+    VARIANT source = value;  // a shallow view
+    if (source.vt == VT_UI4) source.vt = VT_I4;  // the bits, as a caller's Long holds them
     VARIANT converted;
     VariantInit(&converted);
-    if (FAILED(VariantChangeType(&converted, const_cast<VARIANT*>(&value), 0, target))) return;
+    if (FAILED(VariantChangeType(&converted, &source, 0, target))) return;
     switch (target) {
         case VT_I1: case VT_UI1: *static_cast<BYTE*>(arg->byref) = converted.bVal; break;
         case VT_I2: case VT_UI2: case VT_BOOL: *static_cast<SHORT*>(arg->byref) = converted.iVal; break;
@@ -143,12 +158,18 @@ struct Slot {
         memset(&storage, 0, sizeof(storage));
         memset(&callArg, 0, sizeof(callArg));
     }
-    ~Slot() { VariantClear(&storage); }
+    ~Slot() {
+        VariantClear(&storage);
+        if (type.record) type.record->Release();
+    }
     Slot(const Slot&) = delete;
     Slot& operator=(const Slot&) = delete;
 
     void PassStorage() {
-        if (type.byRef) {
+        if (type.vt == VT_RECORD) {  // records travel by reference to their data
+            callArg.vt = VT_BYREF | VT_RECORD;
+            callArg.byref = storage.pvRecord;
+        } else if (type.byRef) {
             callArg.vt = VT_BYREF | type.vt;
             callArg.byref = type.vt == VT_VARIANT ? static_cast<void*>(&storage) : &storage.llVal;
         } else {
@@ -173,6 +194,38 @@ struct Slot {
     }
 };
 
+// A new empty record of the slot's type, in storage that a VARIANT may own.
+HRESULT NewRecord(Slot& slot) {
+    void* data = slot.type.record->RecordCreate();
+    if (!data) return E_OUTOFMEMORY;
+    slot.storage.vt = VT_RECORD;
+    slot.storage.pvRecord = data;
+    slot.storage.pRecInfo = slot.type.record;
+    slot.type.record->AddRef();
+    return S_OK;
+}
+
+// A caller's record goes to the member as the caller's own data, so the member's changes reach it.
+HRESULT PassCallerRecord(Slot& slot, const VARIANT* arg) {
+    const VARIANT* value = arg->vt == (VT_BYREF | VT_VARIANT) ? arg->pvarVal : arg;
+    if ((value->vt & ~VT_BYREF) != VT_RECORD || !value->pRecInfo || !value->pvRecord ||
+        !slot.type.record->IsMatchingType(value->pRecInfo) || !slot.type.byRef)
+        return DISP_E_TYPEMISMATCH;
+    slot.callArg.vt = VT_BYREF | VT_RECORD;
+    slot.callArg.byref = value->pvRecord;
+    slot.direct = true;
+    return S_OK;
+}
+
+// Numbers, dates and the like passed by reference, optional and without a default.
+bool TakesNullWhenOmitted(const ParamType& type) {
+    if (!type.byRef || (type.vt & VT_ARRAY)) return false;
+    switch (type.vt) {
+        case VT_VARIANT: case VT_BSTR: case VT_DISPATCH: case VT_UNKNOWN: case VT_RECORD: return false;
+        default: return true;
+    }
+}
+
 bool IsMissing(const VARIANT* arg) {
     if (!arg) return true;
     const VARIANT* value = arg->vt == (VT_BYREF | VT_VARIANT) ? arg->pvarVal : arg;
@@ -184,6 +237,13 @@ HRESULT PrepareMissing(Slot& slot, const ELEMDESC& desc) {
     if ((param.wParamFlags & PARAMFLAG_FHASDEFAULT) && param.pparamdescex)
         return Coerce(&slot.storage, &param.pparamdescex->varDefaultValue, slot.type.vt);
     if (!(param.wParamFlags & PARAMFLAG_FOPT)) return DISP_E_PARAMNOTFOUND;
+    if (slot.type.vt == VT_RECORD) return NewRecord(slot);
+    if (TakesNullWhenOmitted(slot.type)) {  // the member reads a null pointer as "left out"
+        slot.callArg.vt = VT_BYREF | slot.type.vt;
+        slot.callArg.byref = nullptr;
+        slot.direct = true;
+        return S_OK;
+    }
     if (slot.type.vt == VT_VARIANT) {
         slot.storage.vt = VT_ERROR;
         slot.storage.scode = DISP_E_PARAMNOTFOUND;
@@ -195,6 +255,7 @@ HRESULT PrepareMissing(Slot& slot, const ELEMDESC& desc) {
 
 HRESULT PrepareGiven(Slot& slot, VARIANT* arg) {
     slot.callerArg = arg;
+    if (slot.type.vt == VT_RECORD) return PassCallerRecord(slot, arg);
     if (slot.type.byRef) {
         if (slot.type.vt == VT_VARIANT && arg->vt == (VT_BYREF | VT_VARIANT)) {
             slot.callArg.vt = VT_BYREF | VT_VARIANT;
@@ -313,7 +374,7 @@ HRESULT InvokeMember(ITypeInfo* info, void* instance, DISPID member, WORD flags,
     for (int i = 0; i < count; ++i) {
         auto slot = std::make_unique<Slot>();
         slot->type = ResolveParam(info, desc->lprgelemdescParam[i].tdesc);
-        if (slot->type.vt == VT_RECORD) return DISP_E_TYPEMISMATCH;
+        if (slot->type.vt == VT_EMPTY) return DISP_E_TYPEMISMATCH;  // a type that cannot be described
         if (i < inputCount) {
             VARIANT* arg = argFor[i] >= 0 ? &params->rgvarg[argFor[i]] : nullptr;
             hr = IsMissing(arg) ? PrepareMissing(*slot, desc->lprgelemdescParam[i]) : PrepareGiven(*slot, arg);
@@ -322,6 +383,9 @@ HRESULT InvokeMember(ITypeInfo* info, void* instance, DISPID member, WORD flags,
                 return hr;
             }
             if (IsMissing(arg)) slot->callerArg = nullptr;
+        } else if (slot->type.vt == VT_RECORD) {
+            hr = NewRecord(*slot);
+            if (FAILED(hr)) return hr;
         } else {
             slot->storage.vt = slot->type.vt == VT_VARIANT ? static_cast<VARTYPE>(VT_EMPTY) : slot->type.vt;
         }

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "Handles.h"
+#include "KxGraph.h"
+#include "KxString.h"
+#include "KxSystemInfo.h"
 #include "KxWindow.h"
 
 namespace {
@@ -133,6 +136,248 @@ TEST_F(DispatchInvokerTest, ResultsAndCallerErrors) {
     EXPECT_EQ(DISP_E_PARAMNOTFOUND, Call(object_, kGetWindowPosition, {Long(0)}));
     EXPECT_EQ(DISP_E_BADPARAMCOUNT, Call(object_, kFindWindowCaption, {Long(1), Long(2)}));
     EXPECT_EQ(DISP_E_MEMBERNOTFOUND, Call(object_, 0x6003FFFF, {}));
+}
+
+// Every type the library's members use, as an argument by value, by reference and as a result.
+constexpr DISPID kText = 0;
+constexpr DISPID kArrayAsc = 0x60030004;
+constexpr DISPID kStrLeft = 0x6003000A;
+constexpr DISPID kToCurrency = 0x60030015;
+constexpr DISPID kToInteger = 0x60030017;
+constexpr DISPID kToLong = 0x60030018;
+constexpr DISPID kToSingle = 0x60030019;
+constexpr DISPID kToDouble = 0x60030016;
+constexpr DISPID kToDate = 0x6003001C;
+constexpr DISPID kColorBase = 0x6003000A;
+constexpr DISPID kTranslateColor = 0x6003000C;
+constexpr DISPID kDesktophWnd = 0x60030006;
+constexpr DISPID kGetMonitorInfo = 0x60030025;
+
+VARIANT Of(VARTYPE vt, double value) {
+    VARIANT number, v;
+    VariantInit(&number);
+    VariantInit(&v);
+    number.vt = VT_R8;
+    number.dblVal = value;
+    EXPECT_EQ(S_OK, VariantChangeType(&v, &number, 0, vt)) << vt;
+    return v;
+}
+
+VARIANT Text(const wchar_t* text) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_BSTR;
+    v.bstrVal = SysAllocString(text);
+    return v;
+}
+
+// The caller's own variable of a plain type, passed as VT_BYREF | type.
+struct TypedVariable {
+    explicit TypedVariable(const VARIANT& value) : held(value) {}
+    VARIANT Ref() {
+        VARIANT v;
+        v.vt = VT_BYREF | held.vt;
+        v.byref = held.vt == VT_BSTR ? static_cast<void*>(&held.bstrVal) : static_cast<void*>(&held.llVal);
+        return v;
+    }
+    ~TypedVariable() { VariantClear(&held); }
+    VARIANT held;
+};
+
+VARIANT Null() {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_NULL;
+    return v;
+}
+
+std::wstring TextOf(const VARIANT& v) { return v.vt == VT_BSTR && v.bstrVal ? v.bstrVal : L"?"; }
+
+class InvokeTypes : public ::testing::Test {
+protected:
+    void SetUp() override {
+        text_ = new kx::KxString();
+        VARIANT value = Text(L"7abcdef");
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params = {&value, &named, 1, 1};
+        ASSERT_EQ(S_OK, text_->Invoke(kText, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+        VariantClear(&value);
+        graph_ = new kx::KxGraph();
+    }
+    void TearDown() override {
+        text_->Release();
+        graph_->Release();
+    }
+    IDispatch* text_ = nullptr;
+    IDispatch* graph_ = nullptr;
+};
+
+TEST_F(InvokeTypes, ArgumentsOfEveryTypeByValueAndByReference) {
+    const VARTYPE types[] = {VT_I2, VT_I4, VT_R4, VT_R8, VT_CY, VT_DATE, VT_UI1, VT_BSTR, VT_DECIMAL, VT_I8, VT_UI4};
+    for (VARTYPE vt : types) {
+        VARIANT result;
+        VariantInit(&result);
+        VARIANT three = Of(vt, 3);
+        ASSERT_EQ(S_OK, Call(text_, kStrLeft, {three}, &result)) << vt;
+        EXPECT_EQ(L"7ab", TextOf(result)) << vt;
+        VariantClear(&result);
+        VariantClear(&three);
+
+        // The caller's variable keeps its type and value after a round trip through Integer.
+        if (vt == VT_DECIMAL) continue;  // a by-reference Decimal needs storage of its own
+        TypedVariable variable(Of(vt, 4));
+        ASSERT_EQ(S_OK, Call(text_, kStrLeft, {variable.Ref()}, &result)) << vt;
+        EXPECT_EQ(L"7abc", TextOf(result)) << vt;
+        VariantClear(&result);
+        EXPECT_EQ(vt, variable.held.vt);
+        VARIANT four = Of(vt, 4);
+        EXPECT_EQ(VARCMP_EQ, VarCmp(&variable.held, &four, LOCALE_USER_DEFAULT, 0)) << vt;
+        VariantClear(&four);
+    }
+    // A Variant variable holding a Boolean: True is -1, which StrLeft refuses as any Integer -1.
+    VARIANT yes = Of(VT_BOOL, -1);
+    EXPECT_EQ(DISP_E_EXCEPTION, Call(text_, kStrLeft, {RefTo(&yes)}));
+}
+
+TEST_F(InvokeTypes, ResultsOfEveryType) {
+    const struct {
+        DISPID member;
+        std::vector<VARIANT> args;
+        VARTYPE vt;
+        double value;
+    } cases[] = {
+        {kToCurrency, {}, VT_CY, 0},  // "7abcdef" is no number
+        {kToInteger, {}, VT_I2, 0},
+        {kToLong, {}, VT_I4, 0},
+        {kToSingle, {}, VT_R4, 0},
+        {kToDouble, {}, VT_R8, 0},
+        {kToDate, {}, VT_DATE, 0},
+        {kArrayAsc, {Long(1)}, VT_UI1, '7'},
+    };
+    for (const auto& c : cases) {
+        VARIANT result;
+        VariantInit(&result);
+        ASSERT_EQ(S_OK, Call(text_, c.member, c.args, &result)) << std::hex << c.member;
+        EXPECT_EQ(c.vt, result.vt) << std::hex << c.member;
+        VARIANT expected = Of(c.vt, c.value);
+        EXPECT_EQ(VARCMP_EQ, VarCmp(&result, &expected, LOCALE_USER_DEFAULT, 0)) << std::hex << c.member;
+        VariantClear(&result);
+    }
+}
+
+TEST_F(InvokeTypes, CurrencyResultsOfNumbers) {
+    VARIANT text = Text(L"7");
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params = {&text, &named, 1, 1};
+    ASSERT_EQ(S_OK, text_->Invoke(kText, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+    VariantClear(&text);
+    VARIANT result;
+    VariantInit(&result);
+    ASSERT_EQ(S_OK, Call(text_, kToCurrency, {}, &result));
+    ASSERT_EQ(VT_CY, result.vt);
+    EXPECT_EQ(70000, result.cyVal.int64);
+}
+
+// OLE_COLOR takes any 32-bit value bit for bit; what holds no 32-bit value is refused, never guessed.
+TEST_F(InvokeTypes, ColoursTakeEvery32BitValue) {
+    const struct {
+        VARIANT color;
+        HRESULT hr;
+        long translated;
+    } cases[] = {
+        {Of(VT_I2, -1), S_OK, -1},
+        {Of(VT_I4, -1), S_OK, -1},
+        {Of(VT_R8, 4294967295.0), S_OK, -1},
+        {Of(VT_UI4, 0xFFFFFFFF), S_OK, -1},
+        {Of(VT_UI1, 200), S_OK, 200},
+        {Of(VT_CY, 255), S_OK, 255},
+        {Of(VT_R8, 5000000000.0), DISP_E_OVERFLOW, 0},
+        {Text(L"no colour"), DISP_E_TYPEMISMATCH, 0},
+        {Null(), DISP_E_TYPEMISMATCH, 0},
+    };
+    for (const auto& c : cases) {
+        VARIANT result;
+        VariantInit(&result);
+        EXPECT_EQ(c.hr, Call(graph_, kTranslateColor, {c.color}, &result)) << c.color.vt;
+        if (c.hr == S_OK) {
+            EXPECT_EQ(VT_I4, result.vt);
+            EXPECT_EQ(c.translated, result.lVal) << c.color.vt;
+        }
+        VariantClear(const_cast<VARIANT*>(&c.color));
+    }
+    VARIANT result;
+    VariantInit(&result);
+    ASSERT_EQ(S_OK, Call(graph_, kColorBase, {Of(VT_I2, -1), Long(176)}, &result));
+    EXPECT_EQ(0xB0B0FF, result.lVal);
+}
+
+// Objects, arrays and records where a number is wanted: a type mismatch, never a crash.
+TEST_F(InvokeTypes, ValuesThatHoldNoNumberAreTypeMismatches) {
+    SAFEARRAY* array = SafeArrayCreateVector(VT_I4, 0, 2);
+    VARIANT arrayValue;
+    arrayValue.vt = VT_ARRAY | VT_I4;
+    arrayValue.parray = array;
+    VARIANT unknown;
+    unknown.vt = VT_UNKNOWN;
+    unknown.punkVal = text_;
+    text_->AddRef();
+    VARIANT error;
+    error.vt = VT_ERROR;
+    error.scode = E_FAIL;
+    for (VARIANT* value : {&arrayValue, &unknown, &error}) {
+        EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(text_, kStrLeft, {*value})) << value->vt;
+        EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(text_, kStrLeft, {RefTo(value)})) << value->vt;
+        EXPECT_EQ(DISP_E_TYPEMISMATCH, Call(graph_, kTranslateColor, {*value})) << value->vt;
+        VariantClear(value);
+    }
+}
+
+// An optional by-reference Long left out reaches the member as "left out", not as a zero it would fill.
+TEST_F(DispatchInvokerTest, AnOmittedOptionalNumberByReferenceIsLeftOut) {
+    VARIANT result;
+    VariantInit(&result);
+    ASSERT_EQ(S_OK, Call(object_, kDesktophWnd, {}, &result));
+    EXPECT_EQ(kx::LongFromHandle(GetDesktopWindow()), result.lVal);
+    VARIANT dc;
+    VariantInit(&dc);
+    ASSERT_EQ(S_OK, Call(object_, kDesktophWnd, {RefTo(&dc)}, &result));
+    ASSERT_EQ(VT_I4, dc.vt);
+    EXPECT_NE(0, dc.lVal);
+    ReleaseDC(GetDesktopWindow(), kx::HandleFromLong<HDC>(dc.lVal));
+}
+
+// A record comes back as VT_RECORD with the library's record information, after the member has run.
+TEST(InvokeRecords, GetMonitorInfoReturnsARecordAndItsOwnErrorsFirst) {
+    IDispatch* info = new kx::KxSystemInfo();
+    VARIANT result;
+    VariantInit(&result);
+    ASSERT_EQ(S_OK, Call(info, kGetMonitorInfo, {Long(0)}, &result));
+    ASSERT_EQ(VT_RECORD, result.vt);
+    ASSERT_NE(nullptr, result.pRecInfo);
+    GUID guid = {};
+    ASSERT_EQ(S_OK, result.pRecInfo->GetGuid(&guid));
+    const GUID kMonitorType = {0x7A956FDB, 0x24DB, 0x4392, {0xA8, 0xB5, 0x08, 0xF9, 0xD1, 0x72, 0x51, 0x71}};
+    EXPECT_EQ(kMonitorType, guid);
+    const auto* monitor = static_cast<const kxMonitorType*>(result.pvRecord);
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), monitor->MonitorWidth);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), monitor->MonitorHeight);
+    EXPECT_EQ(VARIANT_TRUE, monitor->Primary);
+    VARIANT copy;
+    VariantInit(&copy);
+    ASSERT_EQ(S_OK, VariantCopy(&copy, &result));  // a client keeps its own copy
+    EXPECT_EQ(monitor->MonitorWidth, static_cast<const kxMonitorType*>(copy.pvRecord)->MonitorWidth);
+    VariantClear(&copy);
+    VariantClear(&result);
+
+    EXCEPINFO exception = {};
+    VARIANT index = Long(1000);
+    DISPPARAMS params = {&index, nullptr, 1, 0};
+    EXPECT_EQ(DISP_E_EXCEPTION,
+              info->Invoke(kGetMonitorInfo, IID_NULL, 0, DISPATCH_METHOD, &params, &result, &exception, nullptr));
+    EXPECT_EQ(static_cast<SCODE>(0x800A0009), exception.scode);
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrSource);
+    info->Release();
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST_F(KxDialogTest, CancelledDialogsGiveThePaddedNameBack) {
 LONG RunColorDialog(KxDialog* dialog, LONG color, int button) {
     DialogDriver driver([button](HWND window) { kxtest::PressButton(window, button); });
     LONG result = 0;
-    EXPECT_EQ(dialog->ColorDialog(&color, &result), S_OK);
+    EXPECT_EQ(dialog->ColorDialog(color, &result), S_OK);
     EXPECT_TRUE(driver.Found());
     return result;
 }

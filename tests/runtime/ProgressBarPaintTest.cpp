@@ -334,6 +334,12 @@ TEST(ProgressBarPaintTest, DrawLineLeavesOutItsEndPoint) {
 }
 
 // n counts steps: X 0 with X2 3 draws four lines; X2 0 one line in the first colour; a negative n none.
+// DrawGradient with the rectangle and context given as values (the member takes them by reference).
+HRESULT DrawGradient(kxtest::LooseProgressBar& p, LONG* first, LONG* last, LONG x, LONG y, LONG x2, LONG y2, LONG dc,
+                     VARIANT_BOOL* vertical) {
+    return p.bar->DrawGradient(first, last, &x, &y, &x2, &y2, &dc, vertical);
+}
+
 TEST(ProgressBarPaintTest, DrawGradientStepsAndColourWriteBack) {
     kxtest::LooseProgressBar p;
     struct Case {
@@ -345,7 +351,7 @@ TEST(ProgressBarPaintTest, DrawGradientStepsAndColourWriteBack) {
         kxtest::Canvas canvas(12, 12, 32, kWhite);
         LONG first = RGB(0, 0, 0), last = RGB(0, 0, 255);
         VARIANT_BOOL vertical = VARIANT_TRUE;
-        EXPECT_EQ(p.bar->DrawGradient(&first, &last, c.x, 0, c.x2, 10, kx::LongFromHandle(canvas.dc()), &vertical),
+        EXPECT_EQ(DrawGradient(p, &first, &last, c.x, 0, c.x2, 10, kx::LongFromHandle(canvas.dc()), &vertical),
                   S_OK);
         for (int x = 0; x < 12; ++x) {
             const bool drawn = x >= c.firstColumn && x <= c.lastColumn;
@@ -358,7 +364,7 @@ TEST(ProgressBarPaintTest, DrawGradientStepsAndColourWriteBack) {
     }
     kxtest::Canvas canvas(4, 4, 32, kWhite);
     LONG first = static_cast<LONG>(0x8000000D), last = static_cast<LONG>(0x80000005);
-    p.bar->DrawGradient(&first, &last, 0, 0, 3, 3, kx::LongFromHandle(canvas.dc()), nullptr);
+    DrawGradient(p, &first, &last, 0, 0, 3, 3, kx::LongFromHandle(canvas.dc()), nullptr);
     EXPECT_EQ(static_cast<COLORREF>(first), GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(static_cast<COLORREF>(last), GetSysColor(COLOR_WINDOW));
 }
@@ -370,11 +376,11 @@ TEST(ProgressBarPaintTest, AHugeRampEndsQuickly) {
     const auto start = std::chrono::steady_clock::now();
     LONG first = RGB(255, 0, 0), last = RGB(0, 0, 255);
     VARIANT_BOOL vertical = VARIANT_TRUE;
-    EXPECT_EQ(p.bar->DrawGradient(&first, &last, -2000000000, 0, 2147483647, 16, kx::LongFromHandle(canvas.dc()),
+    EXPECT_EQ(DrawGradient(p, &first, &last, -2000000000, 0, 2147483647, 16, kx::LongFromHandle(canvas.dc()),
                                   &vertical),
               S_OK);
     vertical = VARIANT_FALSE;
-    EXPECT_EQ(p.bar->DrawGradient(&first, &last, 0, 5, 16, 2147483647, kx::LongFromHandle(canvas.dc()), &vertical),
+    EXPECT_EQ(DrawGradient(p, &first, &last, 0, 5, 16, 2147483647, kx::LongFromHandle(canvas.dc()), &vertical),
               S_OK);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
     EXPECT_NE(canvas.At(0, 0), kWhite);

@@ -117,7 +117,8 @@ public:
 };
 
 HRESULT ShowIn(kxtest::LooseProgressBar& p, IDispatch* statusBar, long panel) {
-    return p.bar->ShowProgressInStatusBar(&statusBar, panel);
+    LONG panelNumber = panel;
+    return p.bar->ShowProgressInStatusBar(&statusBar, &panelNumber);
 }
 
 TEST(ProgressBarStatusBarTest, TheBarMovesIntoThePanelAndIsCentredOnIt) {

@@ -46,3 +46,20 @@ hdc = 0 : x1 = 0 : y1 = 0 : x2 = 10 : y2 = 10 : first = 0 : second = &HFFFFFF
 g.DrawGradeint hdc, x1, y1, x2, y2, first, second
 Check "DrawGradeint on no device context with the defaults", Err.Number, CLng(0)
 Check "DrawGrayScale of no picture", g.DrawGrayScale(0, 0, 0, 0), False
+
+' OLE_COLOR parameters take any 32-bit value bit for bit: &HFFFF is the Integer -1.
+Check "ColorBase of -1", g.ColorBase(-1, 176), CLng(&HB0B0FF)
+Check "ColorBase of &HFFFF", g.ColorBase(&HFFFF, 176), CLng(&HB0B0FF)
+Dim colorOffsetBy
+colorOffsetBy = -20
+Check "ColorOffset of -1 shifts white", g.ColorOffset(-1, colorOffsetBy), CLng(&HEBEBEB)
+Check "TranslateColor of -1", g.TranslateColor(-1), CLng(-1)
+Check "TranslateColor of &HFFFF", g.TranslateColor(&HFFFF), CLng(-1)
+Check "TranslateColor of a Double above the Long range", g.TranslateColor(CDbl(4294967295)), CLng(-1)
+Check "TranslateColor of a Byte", g.TranslateColor(CByte(200)), CLng(200)
+On Error Resume Next
+x = g.TranslateColor(CDbl(5000000000))
+CheckError "TranslateColor past 32 bits", 6
+x = g.TranslateColor("not a colour")
+CheckError "TranslateColor of text", 13
+On Error GoTo 0

@@ -260,3 +260,17 @@ Else
     s.Text = persian
     Check "ArrayAsc of a letter outside the code page", s.ArrayAsc(1), CByte(63)
 End If
+
+' Currency results reach late-bound callers, in the user's own number format.
+Dim currencyCases, currencyCase
+currencyCases = Array(Array("7", CCur(7)), Array(CStr(2.5), CCur(2.5)), Array(CStr(-1234.5678), CCur(-1234.5678)), _
+    Array("abc", CCur(0)))
+For Each currencyCase In currencyCases
+    s.Text = currencyCase(0)
+    Check "ToCurrency of " & currencyCase(0), s.ToCurrency, currencyCase(1)
+Next
+s.Text = "1e20"
+On Error Resume Next
+x = s.ToCurrency
+CheckError "ToCurrency past the Currency range", 6
+On Error GoTo 0

@@ -102,3 +102,9 @@ On Error Resume Next
 s.GetMonitorWindowMonitorIndex 2147483647, 0, 1, 1
 CheckError "GetMonitorWindowMonitorIndex past the Long range", 6
 On Error GoTo 0
+
+' A member returning a record runs first: its own errors come before any about the record.
+On Error Resume Next
+x = s.GetMonitorInfo(1000)
+CheckError "GetMonitorInfo of a monitor that does not exist", 9
+On Error GoTo 0

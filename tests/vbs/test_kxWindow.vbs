@@ -17,3 +17,9 @@ CheckError "WinMoveForm with the right button does nothing", 0
 w.WinMoveForm w, 1
 CheckError "WinMoveForm of an object without Hwnd", 438
 On Error GoTo 0
+
+' DesktophWnd hands its device context out through the optional by-reference DC.
+Dim desktopDc
+desktopDc = 0
+Check "DesktophWnd with DC gives the desktop", w.DesktophWnd(desktopDc), w.DesktophWnd()
+Check "DesktophWnd fills DC", desktopDc <> 0, True
