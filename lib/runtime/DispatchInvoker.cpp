@@ -234,8 +234,12 @@ bool IsMissing(const VARIANT* arg) {
 
 HRESULT PrepareMissing(Slot& slot, const ELEMDESC& desc) {
     const PARAMDESC& param = desc.paramdesc;
-    if ((param.wParamFlags & PARAMFLAG_FHASDEFAULT) && param.pparamdescex)
-        return Coerce(&slot.storage, &param.pparamdescex->varDefaultValue, slot.type.vt);
+    if ((param.wParamFlags & PARAMFLAG_FHASDEFAULT) && param.pparamdescex) {
+        VARIANT value = param.pparamdescex->varDefaultValue;  // a shallow view
+        // widl stores the number default of a Variant parameter typed as Variant itself: it is a Long.
+        if (value.vt == VT_VARIANT) value.vt = VT_I4;
+        return Coerce(&slot.storage, &value, slot.type.vt);
+    }
     if (!(param.wParamFlags & PARAMFLAG_FOPT)) return DISP_E_PARAMNOTFOUND;
     if (slot.type.vt == VT_RECORD) return NewRecord(slot);
     if (TakesNullWhenOmitted(slot.type)) {  // the member reads a null pointer as "left out"

@@ -48,18 +48,19 @@ inline std::wstring TypeName(ITypeInfo* info, const TYPEDESC& desc) {
     return text;
 }
 
-inline std::wstring DefaultText(const VARIANT& value) {
+inline std::wstring DefaultText(VARIANT value) {
+    if (value.vt == VT_VARIANT) value.vt = VT_I4;  // how the library stores a Variant parameter's number
     VARIANT text;
     VariantInit(&text);
-    if (FAILED(VariantChangeTypeEx(&text, const_cast<VARIANT*>(&value), LOCALE_INVARIANT, 0, VT_BSTR))) return L"?";
+    if (FAILED(VariantChangeTypeEx(&text, &value, LOCALE_INVARIANT, 0, VT_BSTR)))
+        return L"VT" + std::to_wstring(value.vt);
     std::wstring result = value.vt == VT_BSTR ? L"\"" + std::wstring(text.bstrVal) + L"\"" : text.bstrVal;
     VariantClear(&text);
     return result;
 }
 
-// An interface pointer passes the object itself, not a reference to a variable.
+// A pointer to a named interface is the object itself; IDispatch* is VT_DISPATCH on its own.
 inline bool IsInterface(ITypeInfo* info, const TYPEDESC& desc) {
-    if (desc.vt == VT_DISPATCH || desc.vt == VT_UNKNOWN) return true;
     if (desc.vt != VT_USERDEFINED) return false;
     ITypeInfo* target = nullptr;
     if (FAILED(info->GetRefTypeInfo(desc.hreftype, &target))) return false;
@@ -67,7 +68,8 @@ inline bool IsInterface(ITypeInfo* info, const TYPEDESC& desc) {
     bool result = false;
     if (SUCCEEDED(target->GetTypeAttr(&attr))) {
         result = attr->typekind == TKIND_INTERFACE || attr->typekind == TKIND_DISPATCH ||
-                 attr->typekind == TKIND_COCLASS;
+                 attr->typekind == TKIND_COCLASS ||
+                 (attr->typekind == TKIND_ALIAS && IsInterface(target, attr->tdescAlias));
         target->ReleaseTypeAttr(attr);
     }
     target->Release();
@@ -94,7 +96,7 @@ inline std::wstring Signature(ITypeInfo* info, const FUNCDESC& desc) {
     UINT count = 0;
     info->GetNames(desc.memid, names, 64, &count);
     std::wstring text = names[0] ? names[0] : L"";
-    const wchar_t* kinds[] = {L"", L" Sub", L" Get", L"", L" Let", L"", L"", L"", L" Set"};
+    const wchar_t* kinds[] = {L"", L" Call", L" Get", L"", L" Let", L"", L"", L"", L" Set"};
     text += desc.invkind <= INVOKE_PROPERTYPUTREF ? kinds[desc.invkind] : L" ?";
     text += L"(";
     std::wstring result = L"";
@@ -105,8 +107,10 @@ inline std::wstring Signature(ITypeInfo* info, const FUNCDESC& desc) {
             result = L" As " + TypeName(info, *element.tdesc.lptdesc);
             continue;
         }
-        // A property let's value has no name of its own in the library.
-        const std::wstring name = static_cast<UINT>(i + 1) < count && names[i + 1] ? names[i + 1] : L"Value";
+        // The value of a let or set has no name of its own in the library.
+        const bool assigned = desc.invkind == INVOKE_PROPERTYPUT || desc.invkind == INVOKE_PROPERTYPUTREF;
+        const bool named = !(assigned && i == desc.cParams - 1) && static_cast<UINT>(i + 1) < count && names[i + 1];
+        const std::wstring name = named ? names[i + 1] : L"Value";
         if (written++) text += L", ";
         text += ParameterText(info, element, name);
     }

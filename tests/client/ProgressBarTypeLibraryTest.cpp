@@ -90,13 +90,14 @@ TEST_F(ProgressBarTypeLibrary, HelpStringsOfTheProperties) {
     }
 }
 
-// Value and Max are doubles; DrawGradient's colours come back through their variables and bH may be left out.
+// Value and Max are doubles; DrawGradient's parameters are by reference (its colours come back through their
+// variables) and bH may be left out.
 TEST_F(ProgressBarTypeLibrary, ParameterShapesOfTheDrawingMembers) {
     FUNCDESC* gradient = nullptr;
     ASSERT_EQ(S_OK, members->GetFuncDesc(2, &gradient));
     ASSERT_EQ(8, gradient->cParams);
     EXPECT_EQ(VT_PTR, gradient->lprgelemdescParam[0].tdesc.vt);
-    EXPECT_EQ(VT_I4, gradient->lprgelemdescParam[2].tdesc.vt);
+    EXPECT_EQ(VT_PTR, gradient->lprgelemdescParam[2].tdesc.vt);
     EXPECT_TRUE(gradient->lprgelemdescParam[7].paramdesc.wParamFlags & PARAMFLAG_FOPT);
     members->ReleaseFuncDesc(gradient);
     for (UINT slot : {19u, 27u}) {  // Max and Value lets
