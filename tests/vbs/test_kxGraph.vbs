@@ -46,3 +46,38 @@ hdc = 0 : x1 = 0 : y1 = 0 : x2 = 10 : y2 = 10 : first = 0 : second = &HFFFFFF
 g.DrawGradeint hdc, x1, y1, x2, y2, first, second
 Check "DrawGradeint on no device context with the defaults", Err.Number, CLng(0)
 Check "DrawGrayScale of no picture", g.DrawGrayScale(0, 0, 0, 0), False
+
+' ---- SavePhotoFile: every type at every bit count makes a file the platform's decoder reads back ----
+' The helper program reads a picture through GDI+ and ends with width * 1000 + height, 0 when it cannot.
+Set shell = CreateObject("WScript.Shell")
+helper = "Z:" & Replace(Replace(shell.ExpandEnvironmentStrings("%KX_HELPER%"), Chr(0), ""), "/", "\")
+Set files = CreateObject("Scripting.FileSystemObject")
+Set screenWindow = CreateObject("Korvix32.kxWindow")
+Dim screenDc
+screenDc = 0
+screenHwnd = screenWindow.DesktophWnd(screenDc)
+Set shot = g.CaptureWindow(screenHwnd, screenDc, 0, 0, 40, 30)
+
+Dim photoName, photoQuality, photoType, photoBits
+photoQuality = 90
+For Each photoType In Array(0, 1, 2, 3)
+    For Each photoBits In Array(16, 24, 32)
+        photoName = dir & "\photo" & photoType & "-" & photoBits
+        g.SavePhotoFile photoName, photoQuality, shot, photoType, photoBits
+        Check "SavePhotoFile type " & photoType & " at " & photoBits & " bits reads back at its size", _
+            CLng(shell.Run("""" & helper & """ image """ & photoName & """", 0, True)), CLng(40030)
+    Next
+Next
+
+On Error Resume Next
+photoName = dir & "\eight.gif"
+photoType = 1
+photoBits = 8
+g.SavePhotoFile photoName, photoQuality, shot, photoType, photoBits
+CheckError "SavePhotoFile at 8 bits cannot make a readable file", 5
+Check "SavePhotoFile at 8 bits leaves no file", files.FileExists(photoName), False
+photoName = dir & "\no\such\folder.gif"
+photoBits = 32
+g.SavePhotoFile photoName, photoQuality, shot, photoType, photoBits
+CheckError "SavePhotoFile into a missing folder", 76
+On Error GoTo 0
