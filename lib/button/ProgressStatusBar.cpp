@@ -16,8 +16,8 @@ constexpr int kErrWrongArgumentCount = 450;
 
 // The object a late-bound member gave.
 IDispatch* ObjectIn(const OwnedVariant& value) {
-    if ((*value).vt != VT_DISPATCH || !(*value).pdispVal) throw Error(kErrObjectRequired);
-    return (*value).pdispVal;
+    if (value->vt != VT_DISPATCH || !value->pdispVal) throw Error(kErrObjectRequired);
+    return value->pdispVal;
 }
 
 struct TwipsPerPixel {

@@ -327,7 +327,7 @@ bool KxDialog::RunPrinterDialog(long flags, bool pageSetup) {
     const std::string port = ToAnsi(GetTextProperty(printer_, L"Port"));
     GlobalBlock devNames(kDevNamesBlockSize);
     CopyInto(devNames, BuildDevNames(driver, device, port));
-    // Only now, so that a printer object that fails has failed the call: without any printer the platform's
+    // Asked after XPrinter was read, so that its errors fail the call. Without any printer the platform's
     // dialogs fail (Wine's page setup divides by zero instead).
     if (InstalledPrinters().empty()) return false;
 

@@ -19,14 +19,15 @@ public:
     OwnedVariant& operator=(const OwnedVariant&) = delete;
     VARIANT* get() { return &value_; }
     const VARIANT& operator*() const { return value_; }
+    const VARIANT* operator->() const { return &value_; }
 
 private:
     VARIANT value_;
 };
 
 // The dispatch identity of a member: IDispatchEx::GetDispID without regard to case where the object has it
-// (Wine's script objects answer names only there), GetIDsOfNames otherwise. A failure HRESULT when the object
-// knows no such member.
+// (Wine's script objects answer names only there), GetIDsOfNames otherwise and for a name GetDispID does not
+// know. A failure HRESULT when the object knows no such member.
 HRESULT FindMemberId(IDispatch* object, const wchar_t* name, DISPID& id);
 
 // A property or parameterless function; with an index, its one argument (Panels(2), List(i)).

@@ -71,9 +71,9 @@ TEST(LateBinding, AnIndexGoesAsTheOneArgumentAndTheDefaultValueIsMemberZero) {
     list.AddLong(L"Value", DISPID_VALUE, 42);
     kx::OwnedVariant entry;
     kx::GetProperty(&list, L"list", 4, entry);
-    EXPECT_EQ(40, (*entry).lVal);
+    EXPECT_EQ(40, entry->lVal);
     kx::GetDefaultValue(&list, entry);
-    EXPECT_EQ(42, (*entry).lVal);
+    EXPECT_EQ(42, entry->lVal);
     EXPECT_EQ(91, ErrorOf([&] { kx::GetDefaultValue(nullptr, entry); }));
 }
 

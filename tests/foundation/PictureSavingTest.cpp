@@ -196,7 +196,8 @@ TEST_F(PictureSaving, ARichPictureSavedAsGifKeepsEveryColourWithinHalfACubeStep)
     ASSERT_TRUE(image.loaded());
     int largest = 0;
     for (int y = 0; y < kSide; ++y)
-        for (int x = 0; x < kSide; ++x) largest = std::max(largest, ChannelDistance(pixels[y * kSide + x], image.At(x, y)));
+        for (int x = 0; x < kSide; ++x)
+            largest = std::max(largest, ChannelDistance(pixels[y * kSide + x], image.At(x, y)));
     EXPECT_LE(largest, 26);
 }
 
