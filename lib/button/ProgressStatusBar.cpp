@@ -14,23 +14,11 @@ constexpr int kTwipsPerInch = 1440;
 constexpr int kErrObjectNotSet = 91;
 constexpr int kErrWrongArgumentCount = 450;
 
-// An owned late-bound object.
-class Object {
-public:
-    explicit Object(VARIANT value) : value_(value) {
-        if (value_.vt != VT_DISPATCH || !value_.pdispVal) {
-            VariantClear(&value_);
-            throw Error(kErrObjectRequired);
-        }
-    }
-    ~Object() { VariantClear(&value_); }
-    Object(const Object&) = delete;
-    Object& operator=(const Object&) = delete;
-    IDispatch* get() const { return value_.pdispVal; }
-
-private:
-    VARIANT value_;
-};
+// The object a late-bound member gave.
+IDispatch* ObjectIn(const OwnedVariant& value) {
+    if (value->vt != VT_DISPATCH || !value->pdispVal) throw Error(kErrObjectRequired);
+    return value->pdispVal;
+}
 
 struct TwipsPerPixel {
     double x, y;
@@ -47,22 +35,22 @@ TwipsPerPixel ScreenTwipsPerPixel() {
 
 // Panels(n): a Panels member that takes the index answers at once; a Panels collection that takes
 // none is asked for its Item, as the common-controls status bar has it.
-VARIANT PanelOf(IDispatch* statusBar, long panel) {
+void PanelOf(IDispatch* statusBar, long panel, OwnedVariant& item) {
     try {
-        return GetMember(statusBar, L"Panels", panel);
+        GetProperty(statusBar, L"Panels", panel, item);
+        return;
     } catch (const Error& e) {
         if (e.number != kErrWrongArgumentCount) throw;
     }
-    Object panels(GetMember(statusBar, L"Panels"));
-    return GetMember(panels.get(), L"Item", panel);
+    OwnedVariant panels;
+    GetProperty(statusBar, L"Panels", panels);
+    GetProperty(ObjectIn(panels), L"Item", panel, item);
 }
 
 void WidenPanel(IDispatch* statusBar, long panel, double width) {
-    Object item(PanelOf(statusBar, panel));
-    VARIANT value;
-    value.vt = VT_R8;
-    value.dblVal = width;
-    PutMember(item.get(), L"Width", value);
+    OwnedVariant item;
+    PanelOf(statusBar, panel, item);
+    PutDoubleProperty(ObjectIn(item), L"Width", width);
 }
 
 // The panel's rectangle in twips: SB_GETRECT answers pixels relative to the status bar.
@@ -87,7 +75,7 @@ void AdoptInto(HWND window, HWND parent) {
 void PlaceInStatusBar(IDispatch* statusBar, long panel, const ControlExtent& control) {
     if (!statusBar) throw Error(kErrObjectNotSet);
     WidenPanel(statusBar, panel, control.widthTwips + 100);
-    const HWND bar = HandleFromLong<HWND>(GetLongMember(statusBar, L"Hwnd"));
+    const HWND bar = HandleFromLong<HWND>(GetLongProperty(statusBar, L"Hwnd"));
     const TwipsPerPixel scale = ScreenTwipsPerPixel();
     const RECT area = PanelTwips(bar, panel, scale);
     if (control.window) AdoptInto(control.window, bar);

@@ -11,7 +11,7 @@
 #include "ErrorInfo.h"
 #include "Handles.h"
 #include "ImagePreviewHook.h"
-#include "LateBound.h"
+#include "LateBinding.h"
 #include "PrinterObject.h"
 #include "PrinterRecords.h"
 #include "Rounding.h"
@@ -314,8 +314,6 @@ STDMETHODIMP KxDialog::ImageDialog(VARIANT_BOOL* OpenDialog, BSTR* FileName, BST
 }
 
 bool KxDialog::RunPrinterDialog(long flags, bool pageSetup) {
-    // Without any printer the platform's dialogs fail (Wine's page setup divides by zero instead).
-    if (InstalledPrinters().empty()) return false;
     DevModeFields mode;
     mode.deviceName = ToAnsi(GetTextProperty(printer_, L"DeviceName"));
     mode.orientation = static_cast<int16_t>(GetLongProperty(printer_, L"Orientation"));
@@ -329,6 +327,9 @@ bool KxDialog::RunPrinterDialog(long flags, bool pageSetup) {
     const std::string port = ToAnsi(GetTextProperty(printer_, L"Port"));
     GlobalBlock devNames(kDevNamesBlockSize);
     CopyInto(devNames, BuildDevNames(driver, device, port));
+    // Asked after XPrinter was read, so that its errors fail the call. Without any printer the platform's
+    // dialogs fail (Wine's page setup divides by zero instead).
+    if (InstalledPrinters().empty()) return false;
 
     BOOL confirmed = FALSE;
     if (pageSetup) {

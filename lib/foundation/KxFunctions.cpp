@@ -102,20 +102,20 @@ void SetFontSize(IFont* font, const std::wstring& sizeText) {
     if (FAILED(font->put_Size(size.cyVal))) throw Error(380);
 }
 
+// The text of a list or combo box's List(index).
+std::wstring ListEntry(IDispatch* list, long index) {
+    OwnedVariant entry;
+    GetProperty(list, L"List", index, entry);
+    return ToText(*entry);
+}
+
 // Text and its length as the runtime sees them when comparing a value with Empty.
 bool IsZeroValue(const VARIANT& value);
 
 bool IsZeroObject(IDispatch* object) {
-    if (!object) throw Error(91);
-    VARIANT value;
-    VariantInit(&value);
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    if (FAILED(object->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value,
-                              nullptr, nullptr)))
-        throw Error(438);
-    const bool zero = IsZeroValue(value);
-    VariantClear(&value);
-    return zero;
+    OwnedVariant value;
+    GetDefaultValue(object, value);
+    return IsZeroValue(*value);
 }
 
 // A value equal to Empty under the automation comparison: a zero number, "", False, the zero date.
@@ -292,18 +292,16 @@ STDMETHODIMP KxFunctions::SortArr(SAFEARRAY** ArrName, VARIANT_BOOL* Asc) {
 STDMETHODIMP KxFunctions::FindInComboBox(IDispatch** cmb) {
     return Guard(kSource, [&] {
         IDispatch* combo = ObjectOf(cmb);
-        const std::wstring typed = GetTextMember(combo, L"Text");
+        const std::wstring typed = GetTextProperty(combo, L"Text");
         if (typed.empty()) return;
-        const long count = GetLongMember(combo, L"ListCount");
+        const long count = GetLongProperty(combo, L"ListCount");
         for (long i = 0; i < count; ++i) {
-            VARIANT entry = GetMember(combo, L"List", i);
-            const std::wstring text = ToText(entry);
-            VariantClear(&entry);
+            const std::wstring text = ListEntry(combo, i);
             if (text.compare(0, typed.size(), typed) != 0 || text.size() < typed.size()) continue;
-            PutLongMember(combo, L"ListIndex", i);
-            PutLongMember(combo, L"SelStart", static_cast<long>(typed.size()));
-            const long completed = static_cast<long>(GetTextMember(combo, L"Text").size());
-            PutLongMember(combo, L"SelLength", completed - static_cast<long>(typed.size()));
+            PutLongProperty(combo, L"ListIndex", i);
+            PutLongProperty(combo, L"SelStart", static_cast<long>(typed.size()));
+            const long completed = static_cast<long>(GetTextProperty(combo, L"Text").size());
+            PutLongProperty(combo, L"SelLength", completed - static_cast<long>(typed.size()));
             return;
         }
     });
@@ -344,7 +342,7 @@ STDMETHODIMP KxFunctions::MakeFont(BSTR* SFont, IDispatch** Object) {
         if (FAILED(font->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&fontDispatch))))
             throw Error(kErrTypeMismatch);
         try {
-            PutMemberRef(ObjectOf(Object), L"Font", fontDispatch);
+            PutPropertyRef(ObjectOf(Object), L"Font", fontDispatch);
         } catch (...) {
             fontDispatch->Release();
             throw;
@@ -415,12 +413,10 @@ STDMETHODIMP KxFunctions::GetObjectListIndex(IDispatch** obj, BSTR* Text, VARIAN
         IDispatch* list = ObjectOf(obj);
         const bool exact = FlagOr(CaseSensetive, false);
         const std::wstring wanted = exact ? TextOf(Text) : ToUpperText(TextOf(Text));
-        const long count = GetLongMember(list, L"ListCount");
+        const long count = GetLongProperty(list, L"ListCount");
         *Result = -1;
         for (long i = 0; i < count; ++i) {
-            VARIANT entry = GetMember(list, L"List", i);
-            const std::wstring text = ToText(entry);
-            VariantClear(&entry);
+            const std::wstring text = ListEntry(list, i);
             if ((exact ? text : ToUpperText(text)) == wanted) {
                 *Result = ToInteger16(static_cast<size_t>(i));
                 return;
@@ -455,9 +451,9 @@ STDMETHODIMP KxFunctions::TextLineInfo(IDispatch** TextObject, LONG* CurrentLine
                                        LONG* FirstLinePos, LONG* CurrentCol, LONG* LineCount, BSTR* Result) {
     return Guard(kSource, [&] {
         IDispatch* box = ObjectOf(TextObject);
-        const long selectionLength = GetLongMember(box, L"SelLength");
-        const long position = GetLongMember(box, L"SelStart") + selectionLength;
-        const HWND window = HandleFromLong<HWND>(GetLongMember(box, L"Hwnd"));
+        const long selectionLength = GetLongProperty(box, L"SelLength");
+        const long position = GetLongProperty(box, L"SelStart") + selectionLength;
+        const HWND window = HandleFromLong<HWND>(GetLongProperty(box, L"Hwnd"));
         const long line = static_cast<long>(SendMessageA(window, EM_LINEFROMCHAR, position, 0));
         const long lineLength = static_cast<long>(SendMessageA(window, EM_LINELENGTH, position, 0));
         const long lineStart = static_cast<long>(SendMessageA(window, EM_LINEINDEX, line, 0));

@@ -5,6 +5,7 @@
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
 #include "Handles.h"
+#include "LateBinding.h"
 #include "ClassicRuntime.h"
 #include "Text.h"
 
@@ -19,23 +20,6 @@ bool IsTrue(const VARIANT_BOOL* value) { return value && *value != VARIANT_FALSE
 HWND FindByCaption(const BSTR* caption) {
     const std::wstring text = caption ? FromBstr(*caption) : std::wstring();
     return FindWindowW(nullptr, text.c_str());
-}
-
-// Reads the Hwnd property of any automation object by name.
-long HwndProperty(IDispatch* object) {
-    if (!object) throw Error(91);
-    LPOLESTR name = const_cast<LPOLESTR>(L"Hwnd");
-    DISPID id = 0;
-    if (FAILED(object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) throw Error(438);
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    VARIANT result;
-    VariantInit(&result);
-    if (FAILED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr,
-                              nullptr)))
-        throw Error(438);
-    const long handle = ToLong(result);
-    VariantClear(&result);
-    return handle;
 }
 
 void ApplyOpacity(HWND window, long opacity, COLORREF key, bool useKey) {
@@ -85,7 +69,7 @@ STDMETHODIMP KxWindow::WhatIsDC(LONG* Hwnd, LONG* Result) {
 STDMETHODIMP KxWindow::WinMoveForm(IDispatch** mForm, short* Button) {
     return Guard(kSource, [&] {
         if (!Button || *Button != 1) return;
-        const HWND window = HandleFromLong<HWND>(HwndProperty(mForm ? *mForm : nullptr));
+        const HWND window = HandleFromLong<HWND>(GetLongProperty(mForm ? *mForm : nullptr, L"Hwnd"));
         ReleaseCapture();
         SendMessageW(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
     });

@@ -6,12 +6,13 @@
 #include <vector>
 
 #include "ClassicRuntime.h"
+#include "ErrorInfo.h"
+#include "ImageEncoding.h"
 #include "PictureObjects.h"
 #include "ScopedGdi.h"
 
 namespace kx {
 namespace {
-constexpr const wchar_t* kEncoderQuality = L"{1D5BE4B5-FA4A-452D-9CDD-5DB35105E7EB}";
 
 // Bottom-up rows padded to 4 bytes, no colour table.
 BITMAPINFO DibInfo(SIZE size, short bitCount) {
@@ -31,34 +32,71 @@ void RenderUpright(IPicture* picture, HDC dc, SIZE size) {
     picture->Render(dc, 0, 0, size.cx, size.cy, 0, height, width, -height, nullptr);
 }
 
-// Wraps the DIB's pixels (not copied) and saves them with the encoder of mimeType.
-bool EncodeDib(const BITMAPINFO& info, void* bits, const std::wstring& fileName, long quality,
-               const std::wstring& mimeType) {
-    using namespace Gdiplus;
-    GpBitmap* bitmap = nullptr;
-    if (DllExports::GdipCreateBitmapFromGdiDib(&info, bits, &bitmap) != Ok || !bitmap) return false;
-    CLSID encoder = {};
-    bool saved = false;
-    if (FindEncoderClsid(mimeType, encoder) != -1) {
-        LONG value = quality;  // every encoder receives it; the JPEG one reads it as 0..100
-        EncoderParameters parameters = {};
-        parameters.Count = 1;
-        parameters.Parameter[0] = {GuidFromString(kEncoderQuality), 1, EncoderParameterValueTypeLong, &value};
-        saved = DllExports::GdipSaveImageToFile(bitmap, fileName.c_str(), &encoder, &parameters) == Ok;
-    }
-    DllExports::GdipDisposeImage(bitmap);
-    return saved;
+// The GIF encoder takes 8-bit pixels with a palette only.
+EncoderInput InputFor(const std::wstring& mimeType) {
+    return CompareStringOrdinal(mimeType.c_str(), -1, L"image/gif", -1, TRUE) == CSTR_EQUAL ? EncoderInput::Palette
+                                                                                            : EncoderInput::AsDib;
 }
 
-bool SaveWithGdiplus(const BITMAPINFO& info, void* bits, const std::wstring& fileName, long quality,
-                     const std::wstring& mimeType, GdiplusStarter start) {
+std::vector<BYTE> EncodeWithGdiplus(HBITMAP dib, const BITMAPINFO& info, void* bits, long quality,
+                                    const std::wstring& mimeType, GdiplusStarter start) {
     ULONG_PTR token = 0;
     // Shut down only what this call started: another user of GDI+ in the process keeps its session.
-    if (!start(token)) return false;
-    const bool saved = EncodeDib(info, bits, fileName, quality, mimeType);
+    if (!start(token)) throw Error(kErrInvalidCall);
+    CLSID encoder = {};
+    std::vector<BYTE> encoded;
+    if (FindEncoderClsid(mimeType, encoder) != -1)
+        encoded = EncodeDib(dib, info, bits, encoder, quality, InputFor(mimeType));
     Gdiplus::GdiplusShutdown(token);
-    return saved;
+    if (encoded.empty()) throw Error(kErrInvalidCall);
+    return encoded;
 }
+
+// The picture drawn into a DIB of bitCount bits and encoded.
+std::vector<BYTE> EncodePicture(IPicture* picture, long quality, const std::wstring& mimeType, short bitCount,
+                                GdiplusStarter start) {
+    const SIZE size = picture ? BitmapSize(PictureHandle(picture)) : SIZE{0, 0};
+    if (size.cx <= 0 || size.cy <= 0) throw Error(kErrInvalidPicture);
+    // Other depths would need a colour table, which the header does not carry.
+    if (!IsSavableBitCount(bitCount)) throw Error(kErrInvalidCall);
+    const BITMAPINFO info = DibInfo(size, bitCount);
+    ScopedScreenDC screen;
+    ScopedMemoryDC memory(screen);
+    void* bits = nullptr;
+    ScopedGdiObject<HBITMAP> dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib.get() || !bits) throw Error(kErrOutOfMemory);
+    {
+        ScopedSelection selection(memory, dib.get());
+        RenderUpright(picture, memory, size);
+    }
+    GdiFlush();
+    return EncodeWithGdiplus(dib.get(), info, bits, quality, mimeType, start);
+}
+
+int FileErrorNumber(DWORD error) {
+    switch (error) {
+        case ERROR_PATH_NOT_FOUND: case ERROR_FILE_NOT_FOUND: case ERROR_BAD_NETPATH: return kErrPathNotFound;
+        case ERROR_INVALID_NAME: return kErrBadFileName;
+        case ERROR_ACCESS_DENIED: case ERROR_SHARING_VIOLATION: case ERROR_WRITE_PROTECT: return kErrPermissionDenied;
+        default: return kErrPathFileAccess;
+    }
+}
+
+// A file that could not be written whole is removed.
+void WriteWholeFile(const std::wstring& fileName, const std::vector<BYTE>& bytes) {
+    const HANDLE file =
+        CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw Error(FileErrorNumber(GetLastError()));
+    const DWORD size = static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    const bool whole = WriteFile(file, bytes.data(), size, &written, nullptr) && written == size;
+    const DWORD failure = whole ? 0 : GetLastError();
+    CloseHandle(file);
+    if (whole) return;
+    DeleteFileW(fileName.c_str());
+    throw Error(FileErrorNumber(failure));
+}
+
 }  // namespace
 
 bool StartGdiplus(ULONG_PTR& token) {
@@ -68,28 +106,15 @@ bool StartGdiplus(ULONG_PTR& token) {
 
 bool IsSavableBitCount(short bitCount) { return bitCount == 16 || bitCount == 24 || bitCount == 32; }
 
-bool SavePictureFile(const std::wstring& fileName, long quality, IPicture* picture, const std::wstring& mimeType,
+void SavePictureFile(const std::wstring& fileName, long quality, IPicture* picture, const std::wstring& mimeType,
                      short bitCount, GdiplusStarter start) {
-    bool saved = false;
-    const SIZE size = picture ? BitmapSize(PictureHandle(picture)) : SIZE{0, 0};
-    // Other depths would need a colour table, which the header does not carry.
-    if (size.cx > 0 && size.cy > 0 && IsSavableBitCount(bitCount)) {
-        const BITMAPINFO info = DibInfo(size, bitCount);
-        ScopedScreenDC screen;
-        ScopedMemoryDC memory(screen);
-        void* bits = nullptr;
-        ScopedGdiObject<HBITMAP> dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (dib.get() && bits) {
-            {
-                ScopedSelection selection(memory, dib.get());
-                RenderUpright(picture, memory, size);
-            }
-            GdiFlush();
-            saved = SaveWithGdiplus(info, bits, fileName, quality, mimeType, start);
-        }
+    try {
+        WriteWholeFile(fileName, EncodePicture(picture, quality, mimeType, bitCount, start));
+    } catch (...) {
+        DoEvents();
+        throw;
     }
     DoEvents();
-    return saved;
 }
 
 long FindEncoderClsid(const std::wstring& mimeType, CLSID& clsid) {

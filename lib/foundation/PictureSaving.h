@@ -15,10 +15,13 @@ bool StartGdiplus(ULONG_PTR& token);
 bool IsSavableBitCount(short bitCount);
 
 // Draws a bitmap picture upright into a bottom-up DIB of bitCount bits and hands that to the encoder of
-// mimeType with one quality parameter. Nothing is written for a picture that is no bitmap, a bit count other
-// than 16, 24 or 32, an unknown MIME type, a refused save or a failed start of GDI+; true when the encoder
-// reported the file written. Every object it makes is released before it returns, then pending messages run.
-bool SavePictureFile(const std::wstring& fileName, long quality, IPicture* picture, const std::wstring& mimeType,
+// mimeType with one quality parameter, in a pixel format the encoder takes (8-bit palette for GIF). The file
+// is written only when the platform's decoder reads the encoded picture back at its size; otherwise the
+// file is left as it was and kx::Error is thrown: 481 for a picture that is no bitmap, 5 for a bit count
+// other than 16, 24 or 32, an unknown MIME type, a failed start of GDI+ or an encoding that cannot be read
+// back, and the runtime's file errors (70, 75, 76) when the file cannot be written. Every object it makes
+// is released before it returns, then pending messages run.
+void SavePictureFile(const std::wstring& fileName, long quality, IPicture* picture, const std::wstring& mimeType,
                      short bitCount, GdiplusStarter start = &StartGdiplus);
 
 // The 1-based position of the first encoder whose MIME type matches, letter case ignored, with its class

@@ -1,9 +1,12 @@
 #include "AmbientProperties.h"
 
+#include "ErrorInfo.h"
+#include "LateBinding.h"
+
 namespace kx {
 namespace {
 
-bool GetProperty(IDispatch* object, DISPID id, VARTYPE type, VARIANT* out) {
+bool ReadAmbient(IDispatch* object, DISPID id, VARTYPE type, VARIANT* out) {
     VariantInit(out);
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
     VARIANT raw;
@@ -23,7 +26,7 @@ bool AmbientProperties::Get(DISPID id, VARTYPE type, VARIANT* out) const {
     if (!site_) return false;
     IDispatch* ambient = nullptr;
     if (FAILED(site_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&ambient)))) return false;
-    const bool ok = GetProperty(ambient, id, type, out);
+    const bool ok = ReadAmbient(ambient, id, type, out);
     ambient->Release();
     return ok;
 }
@@ -55,13 +58,10 @@ std::wstring AmbientProperties::ExtenderName() const {
     IDispatch* extender = nullptr;
     std::wstring name;
     if (SUCCEEDED(controlSite->GetExtendedControl(&extender)) && extender) {
-        LPOLESTR member = const_cast<LPOLESTR>(L"Name");
-        DISPID id = 0;
-        VARIANT v;
-        if (SUCCEEDED(extender->GetIDsOfNames(IID_NULL, &member, 1, LOCALE_USER_DEFAULT, &id)) &&
-            GetProperty(extender, id, VT_BSTR, &v)) {
-            name.assign(v.bstrVal ? v.bstrVal : L"", v.bstrVal ? SysStringLen(v.bstrVal) : 0);
-            VariantClear(&v);
+        try {
+            name = GetTextProperty(extender, L"Name");
+        } catch (const Error&) {
+            // a container without names: the control goes unnamed
         }
         extender->Release();
     }

@@ -29,6 +29,8 @@ constexpr NumberText kTexts[] = {
     {438, L"Object doesn't support this property or method"},
     {448, L"Named argument not found"},
     {449, L"Argument not optional"},
+    {450, L"Wrong number of arguments or invalid property assignment"},
+    {481, L"Invalid picture"},
 };
 }  // namespace
 

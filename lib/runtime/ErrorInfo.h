@@ -18,8 +18,10 @@ enum ErrorNumber : int {
     kErrFileNotFound = 53,
     kErrDeviceUnavailable = 68,
     kErrPermissionDenied = 70,
+    kErrPathFileAccess = 75,
     kErrPathNotFound = 76,
     kErrObjectRequired = 424,
+    kErrInvalidPicture = 481,
     kErrInvalidPropertyValue = 380,
 };
 

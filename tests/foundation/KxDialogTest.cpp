@@ -9,9 +9,10 @@
 #include "DialogDriver.h"
 #include "ErrorInfo.h"
 #include "KxDialog.h"
-#include "LateBound.h"
+#include "LateBinding.h"
 #include "PrinterObject.h"
 #include "PrinterRecords.h"
+#include "ScriptObject.h"
 #include "TestSupport.h"
 
 namespace kx {
@@ -304,6 +305,34 @@ TEST_F(MissingPrinterTest, ShowPrinterSetupReturnsFalse) {
     PageSetupDLG flags = kxPSD_DEFAULTMINMARGINS;
     ASSERT_EQ(dialog_->ShowPrinterSetup(&flags, &result), S_OK);
     EXPECT_EQ(result, VARIANT_FALSE);
+}
+
+// Errors of the late-bound reads of XPrinter fail the call before any dialog opens: Nothing gives 91, a
+// script object's own error comes through as it is.
+TEST_F(KxDialogTest, PrinterDialogsFailWithTheErrorsOfXPrinter) {
+    kxtest::ScriptObject scriptPrinter(kxtest::ScriptObject::Names::ByGetDispIDOnly);
+    scriptPrinter.Add(L"DeviceName", 1, [](WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*) {
+        result->vt = VT_BSTR;
+        result->bstrVal = SysAllocString(L"Script Printer");
+        return S_OK;
+    });
+    scriptPrinter.AddLong(L"Orientation", 2, 1);
+    scriptPrinter.AddLong(L"Copies", 3, 1);
+    scriptPrinter.Add(L"DriverName", 4, [](WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*) { return ErrorHResult(68); });
+    const struct {
+        const char* name;
+        IDispatch* printer;
+        int error;
+    } cases[] = {{"Nothing", nullptr, 91}, {"a script object whose DriverName fails", &scriptPrinter, 68}};
+    for (const auto& c : cases) {
+        ASSERT_EQ(dialog_->putref_XPrinter(c.printer), S_OK);
+        VARIANT_BOOL result = VARIANT_TRUE;
+        PrintDialog printFlags = kxPD_ALLPAGES;
+        EXPECT_EQ(dialog_->ShowPrinter(&printFlags, &result), ErrorHResult(c.error)) << c.name;
+        PageSetupDLG setupFlags = kxPSD_DEFAULTMINMARGINS;
+        EXPECT_EQ(dialog_->ShowPrinterSetup(&setupFlags, &result), ErrorHResult(c.error)) << c.name;
+    }
+    ASSERT_EQ(dialog_->putref_XPrinter(nullptr), S_OK);
 }
 
 TEST(PrinterObjectTest, PropertiesByNameWithoutRegardToCase) {

@@ -219,7 +219,7 @@ protected:
         const PictureDispRef picture = PictureFromPixels(2, 2, Pattern(2, 2));
         PixelsOf(picture.get());
         const kx::PictureRef gray(kx::GrayImage(kx::PictureOf(picture.get()).get()));
-        kx::SavePictureFile(folder.File(L"warm-up.jpg"), 90, kx::PictureOf(picture.get()).get(), L"image/jpeg", 32);
+        kx::SavePictureFile(folder.File(L"warm-up.gif"), 90, kx::PictureOf(picture.get()).get(), L"image/gif", 32);
     }
     void SetUp() override { gdiObjects_ = GdiObjectCount(); }
     void TearDown() override { EXPECT_EQ(gdiObjects_, GdiObjectCount()); }
@@ -422,7 +422,7 @@ TEST_F(KxGraphDrawing, SavePhotoFileMapsThePhotoTypeToItsFormat) {
         long quality = 80;
         IPictureDisp* source = picture.get();
         kxPhotoType type = static_cast<kxPhotoType>(c.photoType);
-        short bits = 24;
+        short bits = 32;
         EXPECT_EQ(S_OK, graph_->SavePhotoFile(&name, &quality, &source, &type, &bits));
         SysFreeString(name);
         std::ifstream file(std::filesystem::path(path), std::ios::binary);
@@ -440,6 +440,28 @@ TEST_F(KxGraphDrawing, SavePhotoFileMapsThePhotoTypeToItsFormat) {
     IPictureDisp* nothing = nullptr;
     EXPECT_EQ(91, ErrorOf(graph_->SavePhotoFile(&name, &quality, &nothing, nullptr, nullptr)));
     SysFreeString(name);
+}
+
+// No readable file can be made: the call fails with a number and writes nothing.
+TEST_F(KxGraphDrawing, SavePhotoFileFailuresAreNumberedAndWriteNothing) {
+    const kxtest::ScratchFolder folder;
+    const PictureDispRef picture = PictureFromPixels(16, 8, Pattern(16, 8));
+    const struct {
+        const wchar_t* file;
+        short bits;
+        int error;
+    } cases[] = {{L"eight.gif", 8, kx::kErrInvalidCall}, {L"no\\such\\folder.gif", 32, kx::kErrPathNotFound}};
+    for (const auto& c : cases) {
+        const std::wstring path = folder.File(c.file);
+        BSTR name = SysAllocString(path.c_str());
+        long quality = 80;
+        IPictureDisp* source = picture.get();
+        kxPhotoType type = kxGif;
+        short bits = c.bits;
+        EXPECT_EQ(c.error, ErrorOf(graph_->SavePhotoFile(&name, &quality, &source, &type, &bits))) << c.bits;
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(path.c_str())) << c.bits;
+        SysFreeString(name);
+    }
 }
 
 // ---- The custom-colour text -----------------------------------------------------------------------------------

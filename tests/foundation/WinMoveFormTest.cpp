@@ -1,39 +1,14 @@
 // kxWindow.WinMoveForm hands a left-button drag of any object's window to the window manager.
 #include <gtest/gtest.h>
 
+#include "ErrorInfo.h"
 #include "Handles.h"
 #include "KxWindow.h"
+#include "ScriptObject.h"
 
 namespace {
 
-// An automation object whose only member is the Hwnd property, as a form offers it.
-class FormStub : public IDispatch {
-public:
-    explicit FormStub(HWND hwnd) : hwnd_(hwnd) {}
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (iid != IID_IUnknown && iid != IID_IDispatch) return E_NOINTERFACE;
-        *out = this;
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return 2; }
-    STDMETHODIMP_(ULONG) Release() override { return 1; }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override { *count = 0; return S_OK; }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-        if (lstrcmpiW(names[0], L"Hwnd") != 0) return DISP_E_UNKNOWNNAME;
-        ids[0] = 1;
-        return S_OK;
-    }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
-        if (id != 1 || !result) return DISP_E_MEMBERNOTFOUND;
-        result->vt = VT_I4;
-        result->lVal = kx::LongFromHandle(hwnd_);
-        return S_OK;
-    }
-
-private:
-    HWND hwnd_;
-};
+using kxtest::ScriptObject;
 
 // Records the caption-drag request instead of entering the window manager's move loop.
 WPARAM g_hitTest = 0;
@@ -55,20 +30,39 @@ TEST(WinMoveForm, LeftButtonStartsACaptionDragOfTheObjectsWindow) {
                                 nullptr, nullptr, cls.hInstance, nullptr);
     ASSERT_NE(nullptr, hwnd);
     kx::KxWindow* window = new kx::KxWindow();
-    FormStub form(hwnd);
-    IDispatch* formObject = &form;
-    struct Case {
-        short button;
-        WPARAM hitTest;
-    } cases[] = {{1, HTCAPTION}, {2, 0}, {0, 0}, {3, 0}};
-    for (const Case& c : cases) {
-        g_hitTest = 0;
-        short button = c.button;
-        EXPECT_EQ(S_OK, window->WinMoveForm(&formObject, &button));
-        EXPECT_EQ(c.hitTest, g_hitTest) << "button " << c.button;
+    // A form's Hwnd, and a script class's, whose names only IDispatchEx knows.
+    for (const auto names : {ScriptObject::Names::ByGetIDsOfNames, ScriptObject::Names::ByGetDispIDOnly}) {
+        ScriptObject form(names);
+        form.AddLong(L"Hwnd", 1, kx::LongFromHandle(hwnd));
+        IDispatch* formObject = &form;
+        struct Case {
+            short button;
+            WPARAM hitTest;
+        } cases[] = {{1, HTCAPTION}, {2, 0}, {0, 0}, {3, 0}};
+        for (const Case& c : cases) {
+            g_hitTest = 0;
+            short button = c.button;
+            EXPECT_EQ(S_OK, window->WinMoveForm(&formObject, &button));
+            EXPECT_EQ(c.hitTest, g_hitTest) << "button " << c.button;
+        }
     }
     window->Release();
     DestroyWindow(hwnd);
+}
+
+TEST(WinMoveForm, AnObjectWithoutAnHwndFailsWithTheRuntimesError) {
+    kx::KxWindow* window = new kx::KxWindow();
+    ScriptObject formless(ScriptObject::Names::ByGetDispIDOnly);
+    struct Case {
+        IDispatch* form;
+        int error;
+    } cases[] = {{nullptr, 91}, {&formless, 438}};
+    for (const Case& c : cases) {
+        IDispatch* form = c.form;
+        short button = 1;
+        EXPECT_EQ(kx::ErrorHResult(c.error), window->WinMoveForm(&form, &button));
+    }
+    window->Release();
 }
 
 }  // namespace

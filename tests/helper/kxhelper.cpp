@@ -1,8 +1,35 @@
 // A small program the tests start: "exit N" ends with code N, "sleep MS N" waits MS milliseconds
-// and ends with N, "idle" keeps a message loop running until it is ended.
+// and ends with N, "idle" keeps a message loop running until it is ended, "image FILE" reads a picture
+// file through GDI+ and ends with width * 1000 + height (0 when it cannot be read).
 #include <windows.h>
+#include <gdiplus.h>
 
 #include <cstdlib>
+
+namespace {
+
+int ImageSizeCode(const wchar_t* path) {
+    using namespace Gdiplus;
+    ULONG_PTR token = 0;
+    GdiplusStartupInput input;
+    if (GdiplusStartup(&token, &input, nullptr) != Ok) return 0;
+    int code = 0;
+    GpImage* image = nullptr;
+    if (DllExports::GdipLoadImageFromFile(path, &image) == Ok) {
+        UINT width = 0, height = 0;
+        ARGB pixel = 0;
+        // Reading a pixel makes a decoder that reads lazily decode the pixels too.
+        if (DllExports::GdipGetImageWidth(image, &width) == Ok &&
+            DllExports::GdipGetImageHeight(image, &height) == Ok &&
+            DllExports::GdipBitmapGetPixel(static_cast<GpBitmap*>(image), 0, 0, &pixel) == Ok)
+            code = static_cast<int>(width * 1000 + height);
+        DllExports::GdipDisposeImage(image);
+    }
+    GdiplusShutdown(token);
+    return code;
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     int argc = 0;
@@ -17,5 +44,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
         return 0;
     }
+    if (argc >= 3 && lstrcmpiW(argv[1], L"image") == 0) return ImageSizeCode(argv[2]);
     return 100;
 }

@@ -3,67 +3,32 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
-#include <map>
 #include <string>
 
 #include "ControlTestSupport.h"
 #include "ErrorInfo.h"
 #include "ProgressBarFixture.h"
+#include "ScriptObject.h"
 
 namespace {
 
-// A small late-bound object: named members answered by a handler.
-class Scriptable : public IDispatch {
-public:
-    using Member = std::function<HRESULT(WORD flags, DISPPARAMS* params, VARIANT* result)>;
-    void Add(const wchar_t* name, DISPID id, Member member) {
-        ids_[name] = id;
-        members_[id] = std::move(member);
-    }
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        *out = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
-        if (!*out) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override { return --refs_; }  // lives on the test's stack
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT, LCID, DISPID* ids) override {
-        const auto found = ids_.find(names[0]);
-        if (found == ids_.end()) return DISP_E_UNKNOWNNAME;
-        *ids = found->second;
-        return S_OK;
-    }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
-                        UINT*) override {
-        const auto found = members_.find(id);
-        return found == members_.end() ? DISP_E_MEMBERNOTFOUND : found->second(flags, params, result);
-    }
-
-private:
-    std::map<std::wstring, DISPID> ids_;
-    std::map<DISPID, Member> members_;
-    ULONG refs_ = 1;
-};
+using kxtest::ScriptObject;
 
 // A common-controls status bar with three parts and the object a host would hand over for it: Panels
 // a collection whose Item takes the index (the common-controls shape), or Panels taking the index itself.
+// Its objects know their names through GetIDsOfNames, or through IDispatchEx only as script objects do.
 class StatusBarFixture {
 public:
-    explicit StatusBarFixture(HWND host, bool indexedPanels = false) {
+    explicit StatusBarFixture(HWND host, bool indexedPanels = false,
+                              ScriptObject::Names names = ScriptObject::Names::ByGetIDsOfNames)
+        : object(names), panels(names), panel(names) {
         INITCOMMONCONTROLSEX init = {sizeof(init), ICC_BAR_CLASSES};
         InitCommonControlsEx(&init);
         bar = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, host, nullptr,
                               GetModuleHandleW(nullptr), nullptr);
         int parts[] = {100, 260, -1};
         SendMessageW(bar, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
-        panel.Add(L"Width", 1, [this](WORD flags, DISPPARAMS* params, VARIANT*) {
+        panel.Add(L"Width", 1, [this](WORD flags, DISPPARAMS* params, VARIANT*, EXCEPINFO*) {
             if (!(flags & DISPATCH_PROPERTYPUT) || params->cArgs != 1) return DISP_E_MEMBERNOTFOUND;
             VARIANT width;
             VariantInit(&width);
@@ -71,7 +36,7 @@ public:
             widthSet = width.dblVal;
             return S_OK;
         });
-        const Scriptable::Member item = [this](WORD, DISPPARAMS* params, VARIANT* result) {
+        const ScriptObject::Member item = [this](WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*) {
             if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
             VARIANT index;
             VariantInit(&index);
@@ -87,7 +52,7 @@ public:
         if (indexedPanels) {
             object.Add(L"Panels", 2, item);
         } else {
-            object.Add(L"Panels", 2, [this](WORD, DISPPARAMS* params, VARIANT* result) {
+            object.Add(L"Panels", 2, [this](WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO*) {
                 if (params->cArgs != 0) return DISP_E_BADPARAMCOUNT;
                 result->vt = VT_DISPATCH;
                 result->pdispVal = &panels;
@@ -95,11 +60,7 @@ public:
                 return S_OK;
             });
         }
-        object.Add(L"Hwnd", 3, [this](WORD, DISPPARAMS*, VARIANT* result) {
-            result->vt = VT_I4;
-            result->lVal = kx::LongFromHandle(bar);
-            return S_OK;
-        });
+        object.AddLong(L"Hwnd", 3, kx::LongFromHandle(bar));
     }
     ~StatusBarFixture() {
         if (IsWindow(bar)) DestroyWindow(bar);
@@ -111,7 +72,7 @@ public:
     }
 
     HWND bar = nullptr;
-    Scriptable object, panels, panel;
+    ScriptObject object, panels, panel;
     double widthSet = 0;
     long panelAsked = 0;
 };
@@ -122,9 +83,21 @@ HRESULT ShowIn(kxtest::LooseProgressBar& p, IDispatch* statusBar, long panel) {
 }
 
 TEST(ProgressBarStatusBarTest, TheBarMovesIntoThePanelAndIsCentredOnIt) {
-    for (bool indexedPanels : {false, true}) {
+    struct Case {
+        bool indexedPanels;
+        ScriptObject::Names names;
+    };
+    const Case cases[] = {{false, ScriptObject::Names::ByGetIDsOfNames},
+                          {true, ScriptObject::Names::ByGetIDsOfNames},
+                          {false, ScriptObject::Names::ByGetDispIDOnly},
+                          {true, ScriptObject::Names::ByGetDispIDOnly}};
+    for (const Case& c : cases) {
+        const bool indexedPanels = c.indexedPanels;
+        SCOPED_TRACE(testing::Message() << "indexed panels " << indexedPanels << ", names through "
+                                        << (c.names == ScriptObject::Names::ByGetDispIDOnly ? "IDispatchEx only"
+                                                                                           : "GetIDsOfNames"));
         kxtest::HostWindow host(400, 200);
-        StatusBarFixture status(host.hwnd(), indexedPanels);
+        StatusBarFixture status(host.hwnd(), indexedPanels, c.names);
         ASSERT_TRUE(IsWindow(status.bar));
         kxtest::LooseProgressBar p(60, 12);
         ASSERT_EQ(ShowIn(p, &status.object, 2), S_OK) << indexedPanels;

@@ -63,3 +63,38 @@ CheckError "TranslateColor past 32 bits", 6
 x = g.TranslateColor("not a colour")
 CheckError "TranslateColor of text", 13
 On Error GoTo 0
+
+' ---- SavePhotoFile: every type at every bit count makes a file the platform's decoder reads back ----
+' The helper program reads a picture through GDI+ and ends with width * 1000 + height, 0 when it cannot.
+Set shell = CreateObject("WScript.Shell")
+helper = "Z:" & Replace(Replace(shell.ExpandEnvironmentStrings("%KX_HELPER%"), Chr(0), ""), "/", "\")
+Set files = CreateObject("Scripting.FileSystemObject")
+Set screenWindow = CreateObject("Korvix32.kxWindow")
+Dim screenDc
+screenDc = 0
+screenHwnd = screenWindow.DesktophWnd(screenDc)
+Set shot = g.CaptureWindow(screenHwnd, screenDc, 0, 0, 40, 30)
+
+Dim photoName, photoQuality, photoType, photoBits
+photoQuality = 90
+For Each photoType In Array(0, 1, 2, 3)
+    For Each photoBits In Array(16, 24, 32)
+        photoName = dir & "\photo" & photoType & "-" & photoBits
+        g.SavePhotoFile photoName, photoQuality, shot, photoType, photoBits
+        Check "SavePhotoFile type " & photoType & " at " & photoBits & " bits reads back at its size", _
+            CLng(shell.Run("""" & helper & """ image """ & photoName & """", 0, True)), CLng(40030)
+    Next
+Next
+
+On Error Resume Next
+photoName = dir & "\eight.gif"
+photoType = 1
+photoBits = 8
+g.SavePhotoFile photoName, photoQuality, shot, photoType, photoBits
+CheckError "SavePhotoFile at 8 bits cannot make a readable file", 5
+Check "SavePhotoFile at 8 bits leaves no file", files.FileExists(photoName), False
+photoName = dir & "\no\such\folder.gif"
+photoBits = 32
+g.SavePhotoFile photoName, photoQuality, shot, photoType, photoBits
+CheckError "SavePhotoFile into a missing folder", 76
+On Error GoTo 0

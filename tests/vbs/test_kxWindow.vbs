@@ -23,3 +23,38 @@ Dim desktopDc
 desktopDc = 0
 Check "DesktophWnd with DC gives the desktop", w.DesktophWnd(desktopDc), w.DesktophWnd()
 Check "DesktophWnd fills DC", desktopDc <> 0, True
+
+' ---- WinMoveForm with script classes: their members are known through IDispatchEx only ----
+Class FormWithHwndProperty
+    Public Reads
+    Public Property Get Hwnd
+        Reads = Reads + 1
+        Hwnd = 0
+    End Property
+End Class
+
+Class FormWithHwndField
+    Public Hwnd
+End Class
+
+Class FormWithoutHwnd
+    Public Caption
+End Class
+
+Set propertyForm = New FormWithHwndProperty
+propertyForm.Reads = 0
+Set fieldForm = New FormWithHwndField
+fieldForm.Hwnd = 0
+Set formless = New FormWithoutHwnd
+On Error Resume Next
+w.WinMoveForm propertyForm, 1
+CheckError "WinMoveForm of a script class with an Hwnd property", 0
+Check "WinMoveForm reads the class's Hwnd once", propertyForm.Reads, 1
+w.WinMoveForm propertyForm, 2
+CheckError "WinMoveForm of a script class with the right button", 0
+Check "WinMoveForm with the right button reads no Hwnd", propertyForm.Reads, 1
+w.WinMoveForm fieldForm, 1
+CheckError "WinMoveForm of a script class with an Hwnd field", 0
+w.WinMoveForm formless, 1
+CheckError "WinMoveForm of a script class without Hwnd", 438
+On Error GoTo 0
