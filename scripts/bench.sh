@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks (figures, not tests) with a virtual display and Korvix32 registered.
+# Builds and runs the benchmarks (figures, not tests) with a virtual display and Korvix32 registered, in the
+# architecture programs run in (KX_ARCH, or i686 where the kernel runs 32-bit programs, x86_64 elsewhere).
 set -uo pipefail
 source "$(dirname "$0")/common.sh"
 "$KX_ROOT/scripts/setup.sh" || exit 1

@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need on Debian 12; quick when all is there.
+# Both cross toolchains always (both architectures are built on every test run); 32-bit Wine only
+# where the kernel runs 32-bit programs.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
-packages=(cmake make python3 mingw-w64-tools libwine-dev wine wine64 xvfb x11-apps imagemagick
-          googletest locales fonts-dejavu-core fonts-farsiweb fonts-wine fonts-liberation myspell-fa)
-if [ "$KX_ARCH" = i686 ]; then
-    packages+=(g++-mingw-w64-i686-posix wine32:i386)
-else
-    packages+=(g++-mingw-w64-x86-64-posix)
+packages=(cmake make python3 mingw-w64-tools libwine-dev wine wine64 xvfb x11-apps x11-utils imagemagick
+          googletest locales fonts-dejavu-core fonts-farsiweb fonts-wine fonts-liberation myspell-fa
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
+if kx_kernel_runs_ia32; then
+    packages+=(wine32:i386)
 fi
 
 missing=()
@@ -17,7 +18,7 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    if [ "$KX_ARCH" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if kx_kernel_runs_ia32 && ! dpkg --print-foreign-architectures | grep -qx i386; then
         dpkg --add-architecture i386
     fi
     export DEBIAN_FRONTEND=noninteractive

@@ -1,11 +1,13 @@
 # Functions that build the project and bring up the Wine prefix and display; source after common.sh.
 
+# Builds the architecture kx_use_arch selected; where this machine cannot run it, builds without running
+# any of the built programs (dic.txt is then not made).
 kx_build() {
-    local toolchain="$KX_ROOT/cmake/mingw-$KX_ARCH.cmake"
-    if [ ! -f "$KX_BUILD/CMakeCache.txt" ]; then
-        cmake -S "$KX_ROOT" -B "$KX_BUILD" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-              -DKX_WINE="$KX_WINE" >/dev/null
-        echo "$KX_ARCH" > "$KX_BUILD/arch"
+    local compile_only=OFF
+    kx_can_run "$KX_CUR_ARCH" || compile_only=ON
+    if ! grep -qx "KX_COMPILE_ONLY:BOOL=$compile_only" "$KX_BUILD/CMakeCache.txt" 2>/dev/null; then
+        cmake -S "$KX_ROOT" -B "$KX_BUILD" -DCMAKE_TOOLCHAIN_FILE="$KX_ROOT/cmake/mingw-$KX_CUR_ARCH.cmake" \
+              -DCMAKE_BUILD_TYPE=Release -DKX_WINE="$KX_WINE" -DKX_COMPILE_ONLY=$compile_only >/dev/null || return 1
     fi
     cmake --build "$KX_BUILD" -j "$(nproc)"
 }
@@ -63,20 +65,37 @@ kx_start_wine() {
 kx_stop_wine() {
     "$KX_WINESERVER" -k 2>/dev/null || true
     [ -n "${KX_IDLE_PID:-}" ] && kill "$KX_IDLE_PID" 2>/dev/null || true
-    [ -n "${KX_XVFB_PID:-}" ] && kill "$KX_XVFB_PID" 2>/dev/null || true
+    KX_IDLE_PID=
     return 0
+}
+
+kx_stop_xvfb() {
+    [ -n "${KX_XVFB_PID:-}" ] && kill "$KX_XVFB_PID" 2>/dev/null || true
+    KX_XVFB_PID=
+    return 0
+}
+
+kx_stop_session() {
+    kx_stop_wine
+    kx_stop_xvfb
 }
 
 kx_register() {
     "$KX_WINE" regsvr32 /s "$(winepath_of "$KX_BUILD/Korvix32.dll")"
 }
 
-# Builds, then starts a private display, the prefix's Wine and the Persian locale for this shell; the display
-# and Wine stop when the shell exits.
+# Selects the architecture programs run in, builds it, then starts a private display, the
+# prefix's Wine and the Persian locale for this shell; the display and Wine stop when the shell exits.
 kx_open_session() {
+    kx_use_run_arch || return 1
     kx_build || return 1
-    trap kx_stop_wine EXIT
+    trap kx_stop_session EXIT
     kx_start_xvfb "$(kx_free_display)" || return 1
+    kx_start_arch_session
+}
+
+# The prefix, its Wine and the Persian locale of the selected architecture, on the display already set.
+kx_start_arch_session() {
     kx_make_prefix
     kx_start_wine
     unset LC_ALL

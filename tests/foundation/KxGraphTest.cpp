@@ -523,7 +523,7 @@ private:
         HWND found = nullptr;
         EnumThreadWindows(
             threadId,
-            [](HWND window, LPARAM param) -> BOOL {
+            [](HWND window, LPARAM param) CALLBACK -> BOOL {
                 wchar_t name[16] = {};
                 GetClassNameW(window, name, 16);
                 if (wcscmp(name, L"#32770") != 0 || !IsWindowVisible(window)) return TRUE;

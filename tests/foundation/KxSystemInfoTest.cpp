@@ -483,7 +483,7 @@ TEST_F(KxSystemInfoTest, GetLangReadsTheActiveLayoutAndSetLangKeepsAnActiveOne) 
 // ---- Desktop parameters read ----
 
 TEST_F(KxSystemInfoTest, DesktopGettersReadThePlatformsParameters) {
-    using Getter = HRESULT (kx::KxSystemInfo::*)(LONG*);
+    using Getter = HRESULT (STDMETHODCALLTYPE kx::KxSystemInfo::*)(LONG*);
     struct Case {
         Getter getter;
         UINT action;

@@ -124,7 +124,7 @@ std::vector<HWND> ThreadTooltips() {
     std::vector<HWND> found;
     EnumThreadWindows(
         GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
+        [](HWND window, LPARAM list) CALLBACK -> BOOL {
             wchar_t name[64] = {};
             GetClassNameW(window, name, 64);
             if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);

@@ -19,7 +19,7 @@ constexpr int kFileNameEdit = 0x480;   // edt1
 inline std::vector<HWND> ProcessDialogs() {
     std::vector<HWND> found;
     EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
+        [](HWND window, LPARAM context) CALLBACK -> BOOL {
             DWORD process = 0;
             GetWindowThreadProcessId(window, &process);
             wchar_t className[16] = {};

@@ -41,7 +41,7 @@ struct WindowSearch {
 inline HWND FindProcessWindow(DWORD process, const wchar_t* className) {
     WindowSearch search = {process, className, nullptr};
     EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
+        [](HWND window, LPARAM data) CALLBACK -> BOOL {
             auto* s = reinterpret_cast<WindowSearch*>(data);
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
