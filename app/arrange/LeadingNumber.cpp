@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "foundation/LeadingNumber.h"
+#include "runtime/LeadingNumber.h"
 
 namespace zarvanta {
 

@@ -1,5 +1,7 @@
 #pragma once
 #include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
 #include <winternl.h>
 
 #include <functional>
@@ -143,5 +145,17 @@ private:
     HDC dc_;
     HGDIOBJ previous_ = nullptr;
 };
+
+// An 8 x 8 bitmap picture of one colour, owning its bitmap.
+inline IPictureDisp* SolidPicture(COLORREF colour) {
+    Dib dib(8, 8, 24);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) dib.Set(x, y, colour);
+    PICTDESC desc = {sizeof(PICTDESC), PICTYPE_BITMAP};
+    desc.bmp.hbitmap = dib.Release();
+    IPictureDisp* picture = nullptr;
+    OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture));
+    return picture;
+}
 
 }  // namespace kxtest

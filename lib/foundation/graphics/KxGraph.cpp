@@ -6,12 +6,12 @@
 #include <cstring>
 #include <vector>
 
-#include "ClassTable.h"
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
 #include "Handles.h"
 #include "KxRegistry.h"
 #include "ModuleState.h"
+#include "ObjectCreation.h"
 #include "PictureObjects.h"
 #include "PictureSaving.h"
 #include "Rounding.h"

@@ -6,7 +6,6 @@
 
 #include "GdiTestSupport.h"
 #include "LabelFixture.h"
-#include "ProgressBarFixture.h"
 
 namespace {
 

@@ -64,16 +64,4 @@ inline COLORREF Lighten(COLORREF colour, int amount) {
     return RGB(channel(GetRValue(colour)), channel(GetGValue(colour)), channel(GetBValue(colour)));
 }
 
-// An 8 x 8 bitmap picture of one colour, owning its bitmap.
-inline IPictureDisp* SolidPicture(COLORREF colour) {
-    Dib dib(8, 8, 24);
-    for (int y = 0; y < 8; ++y)
-        for (int x = 0; x < 8; ++x) dib.Set(x, y, colour);
-    PICTDESC desc = {sizeof(PICTDESC), PICTYPE_BITMAP};
-    desc.bmp.hbitmap = dib.Release();
-    IPictureDisp* picture = nullptr;
-    OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture));
-    return picture;
-}
-
 }  // namespace kxtest

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
-#include <new>
+
+#include "ObjectCreation.h"
 
 // Every public class of the library: its identity, its name ("Korvix32.<name>" is its program
 // identity) and how to make one.
@@ -16,15 +17,5 @@ struct ClassEntry {
 const ClassEntry* ClassTableBegin();
 const ClassEntry* ClassTableEnd();
 const ClassEntry* FindClass(REFCLSID clsid);
-
-// Makes an object of a class, hands out the asked interface and drops the maker's reference.
-template <class Object>
-HRESULT CreateInstance(REFIID iid, void** out) {
-    Object* object = new (std::nothrow) Object();
-    if (!object) return E_OUTOFMEMORY;
-    const HRESULT hr = object->QueryInterface(iid, out);
-    object->Release();
-    return hr;
-}
 
 }  // namespace kx

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "GdiTestSupport.h"
 #include "LabelFixture.h"
 #include "PersistenceTestSupport.h"
-#include "ProgressBarFixture.h"
 #include "PropertyBag.h"
 
 namespace {
