@@ -145,6 +145,8 @@ TEST_F(NumberWordsWindow, EnterListsOrPressesTheFocusedButtonAndEscClosesTheWind
 TEST_F(NumberWordsWindow, TabMovesThroughTheControlsInTheirOrder) {
     const HWND order[] = {Value(), zvtest::ChildAt(window_, kDoButton), List(), zvtest::ChildAt(window_, kCopyButton),
                           Value()};
+    // The window is found before it has given the box its first focus.
+    for (int wait = 0; wait < 250 && zvtest::FocusOf(window_) != order[0]; ++wait) Sleep(20);
     EXPECT_EQ(order[0], zvtest::FocusOf(window_));
     for (std::size_t i = 1; i < std::size(order); ++i) {
         const HWND before = zvtest::FocusOf(window_);
