@@ -1,7 +1,6 @@
 #include "KxButton.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "AboutBox.h"
 #include "ButtonColor.h"
@@ -49,12 +48,6 @@ public:
 private:
     IUnknown* object_;
 };
-
-IFont* FontOf(IFontDisp* font) {
-    IFont* result = nullptr;
-    if (font) font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&result));
-    return result;
-}
 
 OLE_HANDLE PictureHandle(IPictureDisp* picture) {
     IPicture* p = nullptr;
@@ -117,7 +110,7 @@ long RoundHalf(double value) { return static_cast<long>(RoundHalfEven(value)); }
 
 }  // namespace
 
-KxButton::KxButton() : Control<_kxButton>(CLSID_kxButton, DIID___kxButton, kNewWidthTwips, kNewHeightTwips) {
+KxButton::KxButton() : StandardControl<_kxButton>(CLSID_kxButton, DIID___kxButton, kNewWidthTwips, kNewHeightTwips) {
     Surface().SetBackColor(kSurfaceColour);
     plainBackColor_ = TranslateColor(backColor_);
 }
@@ -707,115 +700,10 @@ STDMETHODIMP KxButton::putref_Font(IFontDisp* Font) {
     });
 }
 
-STDMETHODIMP KxButton::get_RightToLeft(VARIANT_BOOL* RightToLeft) {
-    return Guard(kSource, [&] { if (RightToLeft) *RightToLeft = Bool(this->RightToLeft()); });
-}
-
-STDMETHODIMP KxButton::put_RightToLeft(VARIANT_BOOL RightToLeft) {
-    return Guard(kSource, [&] {
-        SetRightToLeft(RightToLeft != VARIANT_FALSE);
-        PropertyChanged(L"RightToLeft");
-        Repaint();
-    });
-}
-
-STDMETHODIMP KxButton::get_MousePointer(LONG* MousePointer) {
-    return Guard(kSource, [&] { if (MousePointer) *MousePointer = this->MousePointer(); });
-}
-
-STDMETHODIMP KxButton::put_MousePointer(LONG MousePointer) {
-    return Guard(kSource, [&] {
-        SetMousePointer(static_cast<short>(MousePointer));
-        PropertyChanged(L"MousePointer");
-    });
-}
-
-STDMETHODIMP KxButton::get_MouseIcon(IPictureDisp** MouseIcon) {
-    return Guard(kSource, [&] {
-        if (!MouseIcon) return;
-        *MouseIcon = this->MouseIcon();
-        if (*MouseIcon) (*MouseIcon)->AddRef();
-    });
-}
-
-STDMETHODIMP KxButton::putref_MouseIcon(IPictureDisp* MouseIcon) {
-    return Guard(kSource, [&] {
-        SetMouseIcon(MouseIcon);
-        PropertyChanged(L"MouseIcon");
-    });
-}
-
-STDMETHODIMP KxButton::get_Hwnd(LONG* Hwnd) {
-    return Guard(kSource, [&] { if (Hwnd) *Hwnd = LongFromHandle(this->Hwnd()); });
-}
-
-STDMETHODIMP KxButton::get_hdc(LONG* hdc) {
-    return Guard(kSource, [&] { if (hdc) *hdc = LongFromHandle(Hdc()); });
-}
-
-// The Font* members work on the surface's current font and do not repaint.
-#define KX_FONT_FLAG(Name, Getter, Setter, Report)                                            \
-    STDMETHODIMP KxButton::get_##Name(VARIANT_BOOL* value) {                            \
-        return Guard(kSource, [&] {                                                     \
-            IFont* font = FontOf(Font());                                               \
-            BOOL flag = FALSE;                                                          \
-            if (font) font->Getter(&flag), font->Release();                             \
-            if (value) *value = Bool(flag != FALSE);                                    \
-        });                                                                             \
-    }                                                                                   \
-    STDMETHODIMP KxButton::put_##Name(VARIANT_BOOL value) {                             \
-        return Guard(kSource, [&] {                                                     \
-            IFont* font = FontOf(Font());                                               \
-            if (font) font->Setter(value != VARIANT_FALSE), font->Release();            \
-            FontChanged();                                                              \
-            PropertyChanged(Report);                                                    \
-        });                                                                             \
-    }
-
-KX_FONT_FLAG(FontUnderline, get_Underline, put_Underline, L"FontUnderline")
-KX_FONT_FLAG(FontStrikethru, get_Strikethrough, put_Strikethrough, L"FontStrikethru")
-KX_FONT_FLAG(FontItalic, get_Italic, put_Italic, L"FontItalic")
-KX_FONT_FLAG(FontBold, get_Bold, put_Bold, L"FontBold")
-#undef KX_FONT_FLAG
-
-STDMETHODIMP KxButton::get_FontSize(float* FontSize) {
-    return Guard(kSource, [&] {
-        IFont* font = FontOf(Font());
-        CY size = {};
-        if (font) font->get_Size(&size), font->Release();
-        if (FontSize) *FontSize = static_cast<float>(size.int64 / 10000.0);
-    });
-}
-
-STDMETHODIMP KxButton::put_FontSize(float FontSize) {
-    return Guard(kSource, [&] {
-        IFont* font = FontOf(Font());
-        CY size;
-        size.int64 = static_cast<LONGLONG>(std::llround(FontSize * 10000.0));
-        if (font) font->put_Size(size), font->Release();
-        FontChanged();
-        PropertyChanged(L"FontSize");
-    });
-}
-
-STDMETHODIMP KxButton::get_FontName(BSTR* FontName) {
-    return Guard(kSource, [&] {
-        IFont* font = FontOf(Font());
-        BSTR name = nullptr;
-        if (font) font->get_Name(&name), font->Release();
-        if (FontName) *FontName = name ? name : ToBstr(L"");
-        else SysFreeString(name);
-    });
-}
-
-STDMETHODIMP KxButton::put_FontName(BSTR FontName) {
-    return Guard(kSource, [&] {
-        IFont* font = FontOf(Font());
-        if (font) font->put_Name(FontName), font->Release();
-        FontChanged();
-        PropertyChanged(L"FontName");
-    });
-}
+// The font shortcuts work on the surface's current font and do not repaint.
+const wchar_t* KxButton::ErrorSource() const { return kSource; }
+void KxButton::ShortcutFontChanged() { FontChanged(); }
+void KxButton::RightToLeftChanged() { Repaint(); }
 
 STDMETHODIMP KxButton::About() {
     return Guard(kSource, [&] { ShowAboutBox(L"Button"); });

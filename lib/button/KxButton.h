@@ -3,15 +3,15 @@
 
 #include "ButtonLook.h"
 #include "ButtonTooltip.h"
-#include "Control.h"
 #include "Korvix32_h.h"
 #include "MouseLeaveTracker.h"
+#include "StandardControl.h"
 #include "WindowSubclasser.h"
 
 namespace kx {
 
 // kxButton: the owner-drawn push button, or a two-state check box (ButtonType 1).
-class KxButton : public Control<_kxButton>, private SubclassOwner {
+class KxButton : public StandardControl<_kxButton>, private SubclassOwner {
 public:
     // Button states, the numbers of the visual-styles push-button states.
     enum State : long { kNormal = 1, kHot = 2, kPressed = 3, kDisabled = 4 };
@@ -66,26 +66,6 @@ public:
     STDMETHODIMP get_Value(VARIANT_BOOL* Value) override;
     STDMETHODIMP get_Font(IFontDisp** Font) override;
     STDMETHODIMP putref_Font(IFontDisp* Font) override;
-    STDMETHODIMP get_RightToLeft(VARIANT_BOOL* RightToLeft) override;
-    STDMETHODIMP put_RightToLeft(VARIANT_BOOL RightToLeft) override;
-    STDMETHODIMP get_MousePointer(LONG* MousePointer) override;
-    STDMETHODIMP put_MousePointer(LONG MousePointer) override;
-    STDMETHODIMP get_MouseIcon(IPictureDisp** MouseIcon) override;
-    STDMETHODIMP putref_MouseIcon(IPictureDisp* MouseIcon) override;
-    STDMETHODIMP get_Hwnd(LONG* Hwnd) override;
-    STDMETHODIMP get_hdc(LONG* hdc) override;
-    STDMETHODIMP get_FontUnderline(VARIANT_BOOL* FontUnderline) override;
-    STDMETHODIMP put_FontUnderline(VARIANT_BOOL FontUnderline) override;
-    STDMETHODIMP get_FontStrikethru(VARIANT_BOOL* FontStrikethru) override;
-    STDMETHODIMP put_FontStrikethru(VARIANT_BOOL FontStrikethru) override;
-    STDMETHODIMP get_FontSize(float* FontSize) override;
-    STDMETHODIMP put_FontSize(float FontSize) override;
-    STDMETHODIMP get_FontName(BSTR* FontName) override;
-    STDMETHODIMP put_FontName(BSTR FontName) override;
-    STDMETHODIMP get_FontItalic(VARIANT_BOOL* FontItalic) override;
-    STDMETHODIMP put_FontItalic(VARIANT_BOOL FontItalic) override;
-    STDMETHODIMP get_FontBold(VARIANT_BOOL* FontBold) override;
-    STDMETHODIMP put_FontBold(VARIANT_BOOL FontBold) override;
     STDMETHODIMP About() override;
 
     // For tests and the looks: the state after the last repaint.
@@ -97,6 +77,9 @@ public:
     bool TracksHover() const { return subclasser_.IsSubclassed(Hwnd()); }
 
 protected:
+    const wchar_t* ErrorSource() const override;
+    void ShortcutFontChanged() override;
+    void RightToLeftChanged() override;
     void InitProperties() override;
     void ReadProperties(const PropertyReader& bag) override;
     void WriteProperties(const PropertyWriter& bag) override;

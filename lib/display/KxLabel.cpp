@@ -104,7 +104,7 @@ TextExtent MeasureText(HDC dc, const std::wstring& text) {
 }  // namespace
 
 KxLabel::KxLabel()
-    : Control<_kxLabel>(CLSID_kxLabel, DIID___kxLabel, kNewWidthTwips, kNewHeightTwips),
+    : StandardControl<_kxLabel>(CLSID_kxLabel, DIID___kxLabel, kNewWidthTwips, kNewHeightTwips),
       backColor_(kButtonFace),
       foreColor_(kButtonText),
       firstColor_(kHighlight3D),
@@ -419,133 +419,24 @@ STDMETHODIMP KxLabel::put_CanGetFocus(VARIANT_BOOL CanGetFocus) {
     });
 }
 
-// --- the font views ---
+// --- the members every control shares ---
 
-// The label's font as a font object (a new reference); error 424 without one.
-IFont* KxLabel::FontObject() const {
+const wchar_t* KxLabel::ErrorSource() const { return kSource; }
+
+// The label's own font (a new reference); error 424 without one.
+IFont* KxLabel::ShortcutFont() const {
     IFont* font = nullptr;
     if (!font_ || FAILED(font_->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font))))
         throw Error(kErrObjectRequired);
     return font;
 }
 
-template <class Value, class ReadFont>
-HRESULT KxLabel::GetFont(Value* out, ReadFont read) {
-    return Guard(kSource, [&] {
-        if (!out) throw Error(kErrInvalidCall);
-        IFont* font = FontObject();
-        const HRESULT hr = read(font, out);
-        font->Release();
-        if (FAILED(hr)) throw Error(kErrInvalidPropertyValue);
-    });
-}
+void KxLabel::ShortcutFontChanged() { Redraw(); }
+void KxLabel::RightToLeftChanged() { Redraw(); }
 
-template <class Change>
-HRESULT KxLabel::LetFont(const wchar_t* name, Change change) {
-    return ChangeAndRefresh(name, [&] {
-        IFont* font = FontObject();
-        const HRESULT hr = change(font);
-        font->Release();
-        if (FAILED(hr)) throw Error(kErrInvalidPropertyValue);
-    });
-}
-
-HRESULT KxLabel::GetFontFlag(VARIANT_BOOL* out, HRESULT (STDMETHODCALLTYPE IFont::*read)(BOOL*)) {
-    return GetFont(out, [read](IFont* f, VARIANT_BOOL* value) {
-        BOOL flag = FALSE;
-        const HRESULT hr = (f->*read)(&flag);
-        *value = Bool(flag != FALSE);
-        return hr;
-    });
-}
-
-HRESULT KxLabel::LetFontFlag(const wchar_t* name, HRESULT (STDMETHODCALLTYPE IFont::*write)(BOOL),
-                             VARIANT_BOOL value) {
-    return LetFont(name, [&](IFont* f) { return (f->*write)(value != VARIANT_FALSE); });
-}
-
-STDMETHODIMP KxLabel::get_FontBold(VARIANT_BOOL* FontBold) { return GetFontFlag(FontBold, &IFont::get_Bold); }
-STDMETHODIMP KxLabel::put_FontBold(VARIANT_BOOL FontBold) {
-    return LetFontFlag(L"FontBold", &IFont::put_Bold, FontBold);
-}
-
-STDMETHODIMP KxLabel::get_FontItalic(VARIANT_BOOL* FontItalic) {
-    return GetFontFlag(FontItalic, &IFont::get_Italic);
-}
-STDMETHODIMP KxLabel::put_FontItalic(VARIANT_BOOL FontItalic) {
-    return LetFontFlag(L"FontItalic", &IFont::put_Italic, FontItalic);
-}
-
-STDMETHODIMP KxLabel::get_FontName(BSTR* FontName) {
-    return GetFont(FontName, [](IFont* f, BSTR* out) { return f->get_Name(out); });
-}
-STDMETHODIMP KxLabel::put_FontName(BSTR FontName) {
-    return LetFont(L"FontName", [&](IFont* f) { return f->put_Name(FontName); });
-}
-
-STDMETHODIMP KxLabel::get_FontSize(FLOAT* FontSize) {
-    return GetFont(FontSize, [](IFont* f, FLOAT* out) {
-        CY size = {};
-        const HRESULT hr = f->get_Size(&size);
-        *out = static_cast<FLOAT>(static_cast<double>(size.int64) / 10000.0);
-        return hr;
-    });
-}
-STDMETHODIMP KxLabel::put_FontSize(FLOAT FontSize) {
-    return LetFont(L"FontSize", [&](IFont* f) {
-        const double tenThousandths = RoundHalfEven(static_cast<double>(FontSize) * 10000.0);
-        if (!(tenThousandths >= 0 && tenThousandths <= 9.2e18)) throw Error(kErrInvalidPropertyValue);
-        CY size = {};
-        size.int64 = static_cast<LONGLONG>(tenThousandths);
-        return f->put_Size(size);
-    });
-}
-
-STDMETHODIMP KxLabel::get_FontStrikethru(VARIANT_BOOL* FontStrikethru) {
-    return GetFontFlag(FontStrikethru, &IFont::get_Strikethrough);
-}
-STDMETHODIMP KxLabel::put_FontStrikethru(VARIANT_BOOL FontStrikethru) {
-    return LetFontFlag(L"FontStrikethru", &IFont::put_Strikethrough, FontStrikethru);
-}
-
-STDMETHODIMP KxLabel::get_FontUnderline(VARIANT_BOOL* FontUnderline) {
-    return GetFontFlag(FontUnderline, &IFont::get_Underline);
-}
-STDMETHODIMP KxLabel::put_FontUnderline(VARIANT_BOOL FontUnderline) {
-    return LetFontFlag(L"FontUnderline", &IFont::put_Underline, FontUnderline);
-}
-
-// --- the picture box's members ---
-
-STDMETHODIMP KxLabel::get_hdc(LONG* hdc) { return Read(hdc, LongFromHandle(picture1_->Dc())); }
-STDMETHODIMP KxLabel::get_Hwnd(LONG* Hwnd) { return Read(Hwnd, LongFromHandle(picture1_->Hwnd())); }
-
-STDMETHODIMP KxLabel::get_MouseIcon(IPictureDisp** MouseIcon) {
-    return Guard(kSource, [&] { Hand(ControlBase::MouseIcon(), MouseIcon); });
-}
-STDMETHODIMP KxLabel::putref_MouseIcon(IPictureDisp* MouseIcon) {
-    return Guard(kSource, [&] {
-        SetMouseIcon(MouseIcon);
-        PropertyChanged(L"MouseIcon");
-    });
-}
-
-STDMETHODIMP KxLabel::get_MousePointer(LONG* MousePointer) {
-    return Read(MousePointer, ControlBase::MousePointer());
-}
-STDMETHODIMP KxLabel::put_MousePointer(LONG MousePointer) {
-    return Guard(kSource, [&] {
-        SetMousePointer(static_cast<short>(MousePointer));
-        PropertyChanged(L"MousePointer");
-    });
-}
-
-STDMETHODIMP KxLabel::get_RightToLeft(VARIANT_BOOL* RightToLeft) {
-    return Read(RightToLeft, Bool(ControlBase::RightToLeft()));
-}
-STDMETHODIMP KxLabel::put_RightToLeft(VARIANT_BOOL RightToLeft) {
-    return ChangeAndRefresh(L"RightToLeft", [&] { SetRightToLeft(RightToLeft != VARIANT_FALSE); });
-}
+// hdc and Hwnd are the picture box's.
+HWND KxLabel::MemberWindow() const { return picture1_->Hwnd(); }
+HDC KxLabel::MemberDc() const { return picture1_->Dc(); }
 
 STDMETHODIMP KxLabel::About() {
     return Guard(kSource, [&] { ShowAboutBox(L"Professional Label"); });

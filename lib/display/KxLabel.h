@@ -2,16 +2,16 @@
 #include <memory>
 #include <string>
 
-#include "Control.h"
 #include "Korvix32_h.h"
 #include "LabelPictureBox.h"
+#include "StandardControl.h"
 
 namespace kx {
 
 // kxLabel: one line of text at any angle, plain, raised or sunken, over a plain or gradient ground
 // with an optional blended picture and a 3-D border, all drawn by Refresh into the picture box
 // that covers the control. The box's input reaches the host as the label's own events.
-class KxLabel : public Control<_kxLabel> {
+class KxLabel : public StandardControl<_kxLabel> {
 public:
     KxLabel();
     ~KxLabel() override;
@@ -59,32 +59,18 @@ public:
     STDMETHODIMP put_Alpha(LONG Alpha) override;
     STDMETHODIMP get_CanGetFocus(VARIANT_BOOL* CanGetFocus) override;
     STDMETHODIMP put_CanGetFocus(VARIANT_BOOL CanGetFocus) override;
-    STDMETHODIMP get_FontBold(VARIANT_BOOL* FontBold) override;
-    STDMETHODIMP put_FontBold(VARIANT_BOOL FontBold) override;
-    STDMETHODIMP get_FontItalic(VARIANT_BOOL* FontItalic) override;
-    STDMETHODIMP put_FontItalic(VARIANT_BOOL FontItalic) override;
-    STDMETHODIMP get_FontName(BSTR* FontName) override;
-    STDMETHODIMP put_FontName(BSTR FontName) override;
-    STDMETHODIMP get_FontSize(FLOAT* FontSize) override;
-    STDMETHODIMP put_FontSize(FLOAT FontSize) override;
-    STDMETHODIMP get_FontStrikethru(VARIANT_BOOL* FontStrikethru) override;
-    STDMETHODIMP put_FontStrikethru(VARIANT_BOOL FontStrikethru) override;
-    STDMETHODIMP get_FontUnderline(VARIANT_BOOL* FontUnderline) override;
-    STDMETHODIMP put_FontUnderline(VARIANT_BOOL FontUnderline) override;
-    STDMETHODIMP get_hdc(LONG* hdc) override;
-    STDMETHODIMP get_Hwnd(LONG* Hwnd) override;
-    STDMETHODIMP get_MouseIcon(IPictureDisp** MouseIcon) override;
-    STDMETHODIMP putref_MouseIcon(IPictureDisp* MouseIcon) override;
-    STDMETHODIMP get_MousePointer(LONG* MousePointer) override;
-    STDMETHODIMP put_MousePointer(LONG MousePointer) override;
-    STDMETHODIMP get_RightToLeft(VARIANT_BOOL* RightToLeft) override;
-    STDMETHODIMP put_RightToLeft(VARIANT_BOOL RightToLeft) override;
     STDMETHODIMP About() override;
 
     // For tests: the picture box the label draws on.
     const LabelPictureBox& PictureBox() const { return *picture1_; }
 
 protected:
+    const wchar_t* ErrorSource() const override;
+    IFont* ShortcutFont() const override;
+    void ShortcutFontChanged() override;
+    void RightToLeftChanged() override;
+    HWND MemberWindow() const override;
+    HDC MemberDc() const override;
     void InitProperties() override;
     void ReadProperties(const PropertyReader& bag) override;
     void WriteProperties(const PropertyWriter& bag) override;
@@ -105,13 +91,6 @@ private:
     HRESULT ChangeAndRefresh(const wchar_t* name, Store store);
     template <class T, class V>
     HRESULT LetAndRefresh(T& field, V value, const wchar_t* name);
-    IFont* FontObject() const;
-    template <class Change>
-    HRESULT LetFont(const wchar_t* name, Change change);
-    template <class Value, class Read>
-    HRESULT GetFont(Value* out, Read read);
-    HRESULT GetFontFlag(VARIANT_BOOL* out, HRESULT (STDMETHODCALLTYPE IFont::*read)(BOOL*));
-    HRESULT LetFontFlag(const wchar_t* name, HRESULT (STDMETHODCALLTYPE IFont::*write)(BOOL), VARIANT_BOOL value);
     void Redraw();
     void RedrawSteps();
     void DrawBackground();

@@ -49,7 +49,8 @@ void Hand(T* object, T** out) {
 
 // The classic Initialize: every field set directly, nothing reported, one paint.
 KxProgressBar::KxProgressBar()
-    : Control<_kxProgressBar>(CLSID_kxProgressBar, DIID___kxProgressBar, kNewWidthTwips, kNewHeightTwips) {
+    : WindowMembers<Control<_kxProgressBar>>(CLSID_kxProgressBar, DIID___kxProgressBar, kNewWidthTwips,
+                                             kNewHeightTwips) {
     font_ = CreateDefaultFont();
     Surface().SetBackColor(kSurfaceColour);
     UseBufferForDrawing();
@@ -240,16 +241,12 @@ STDMETHODIMP KxProgressBar::putref_Font(IFontDisp* Font) {
 
 STDMETHODIMP KxProgressBar::put_Font(IFontDisp* Font) { return putref_Font(Font); }
 
-STDMETHODIMP KxProgressBar::get_Hwnd(LONG* Hwnd) {
-    return Guard(kSource, [&] { if (Hwnd) *Hwnd = LongFromHandle(hwnd_); });
-}
+// Hwnd is the control's window until the host names another; hdc is where the next drawing goes.
+HWND KxProgressBar::MemberWindow() const { return hwnd_; }
+HDC KxProgressBar::MemberDc() const { return drawingDc_; }
 
 STDMETHODIMP KxProgressBar::put_Hwnd(LONG Hwnd) {
     return Guard(kSource, [&] { hwnd_ = HandleFromLong<HWND>(Hwnd); });
-}
-
-STDMETHODIMP KxProgressBar::get_hdc(LONG* hdc) {
-    return Guard(kSource, [&] { if (hdc) *hdc = LongFromHandle(drawingDc_); });
 }
 
 STDMETHODIMP KxProgressBar::put_hdc(LONG) {

@@ -4,12 +4,13 @@
 #include "Control.h"
 #include "Korvix32_h.h"
 #include "ProgressBackBuffer.h"
+#include "WindowMembers.h"
 
 namespace kx {
 
 // kxProgressBar: how far Value moved through Min .. Max, drawn in one of ten looks into a back buffer
 // and shown with one copy. It raises no events.
-class KxProgressBar : public Control<_kxProgressBar> {
+class KxProgressBar : public WindowMembers<Control<_kxProgressBar>> {
 public:
     KxProgressBar();
     ~KxProgressBar() override;
@@ -26,9 +27,7 @@ public:
     STDMETHODIMP get_Font(IFontDisp** Font) override;
     STDMETHODIMP putref_Font(IFontDisp* Font) override;
     STDMETHODIMP put_Font(IFontDisp* Font) override;
-    STDMETHODIMP get_Hwnd(LONG* Hwnd) override;
     STDMETHODIMP put_Hwnd(LONG Hwnd) override;
-    STDMETHODIMP get_hdc(LONG* hdc) override;
     STDMETHODIMP put_hdc(LONG hdc) override;
     STDMETHODIMP get_Image(IPictureDisp** Image) override;
     STDMETHODIMP putref_Image(IPictureDisp* Image) override;
@@ -57,6 +56,8 @@ public:
     const ProgressBackBuffer& BackBuffer() const { return buffer_; }
 
 protected:
+    HWND MemberWindow() const override;
+    HDC MemberDc() const override;
     void InitProperties() override;
     void ReadProperties(const PropertyReader& bag) override;
     void WriteProperties(const PropertyWriter& bag) override;

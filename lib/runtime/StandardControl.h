@@ -1,0 +1,153 @@
+#pragma once
+#include <windows.h>
+#include <olectl.h>
+
+#include "Control.h"
+#include "ErrorInfo.h"
+#include "Rounding.h"
+#include "WindowMembers.h"
+
+// A control whose interface carries the members most controls share: the font shortcuts FontBold ...
+// FontUnderline, MousePointer and MouseIcon, RightToLeft, hdc and Hwnd. Written once here; a control's
+// class then lists only what is its own.
+namespace kx {
+
+template <class Interface>
+class StandardControl : public WindowMembers<Control<Interface>> {
+public:
+    using WindowMembers<Control<Interface>>::WindowMembers;
+
+    STDMETHODIMP get_FontBold(VARIANT_BOOL* FontBold) override { return GetFontFlag(FontBold, &IFont::get_Bold); }
+    STDMETHODIMP put_FontBold(VARIANT_BOOL FontBold) override {
+        return LetFontFlag(L"FontBold", &IFont::put_Bold, FontBold);
+    }
+    STDMETHODIMP get_FontItalic(VARIANT_BOOL* FontItalic) override {
+        return GetFontFlag(FontItalic, &IFont::get_Italic);
+    }
+    STDMETHODIMP put_FontItalic(VARIANT_BOOL FontItalic) override {
+        return LetFontFlag(L"FontItalic", &IFont::put_Italic, FontItalic);
+    }
+    STDMETHODIMP get_FontStrikethru(VARIANT_BOOL* FontStrikethru) override {
+        return GetFontFlag(FontStrikethru, &IFont::get_Strikethrough);
+    }
+    STDMETHODIMP put_FontStrikethru(VARIANT_BOOL FontStrikethru) override {
+        return LetFontFlag(L"FontStrikethru", &IFont::put_Strikethrough, FontStrikethru);
+    }
+    STDMETHODIMP get_FontUnderline(VARIANT_BOOL* FontUnderline) override {
+        return GetFontFlag(FontUnderline, &IFont::get_Underline);
+    }
+    STDMETHODIMP put_FontUnderline(VARIANT_BOOL FontUnderline) override {
+        return LetFontFlag(L"FontUnderline", &IFont::put_Underline, FontUnderline);
+    }
+    STDMETHODIMP get_FontName(BSTR* FontName) override {
+        return GetFont(FontName, [](IFont* font, BSTR* out) { return font->get_Name(out); });
+    }
+    STDMETHODIMP put_FontName(BSTR FontName) override {
+        return LetFont(L"FontName", [&](IFont* font) { return font->put_Name(FontName); });
+    }
+    STDMETHODIMP get_FontSize(FLOAT* FontSize) override {
+        return GetFont(FontSize, [](IFont* font, FLOAT* out) {
+            CY size = {};
+            const HRESULT hr = font->get_Size(&size);
+            *out = static_cast<FLOAT>(static_cast<double>(size.int64) / 10000.0);
+            return hr;
+        });
+    }
+    STDMETHODIMP put_FontSize(FLOAT FontSize) override {
+        return LetFont(L"FontSize", [&](IFont* font) {
+            const double tenThousandths = RoundHalfEven(static_cast<double>(FontSize) * 10000.0);
+            if (!(tenThousandths >= 0 && tenThousandths <= 9.2e18)) throw Error(kErrInvalidPropertyValue);
+            CY size = {};
+            size.int64 = static_cast<LONGLONG>(tenThousandths);
+            return font->put_Size(size);
+        });
+    }
+
+    STDMETHODIMP get_MousePointer(LONG* MousePointer) override {
+        if (!MousePointer) return E_POINTER;
+        *MousePointer = this->ControlBase::MousePointer();
+        return S_OK;
+    }
+    STDMETHODIMP put_MousePointer(LONG MousePointer) override {
+        return Guard(ErrorSource(), [&] {
+            this->SetMousePointer(static_cast<short>(MousePointer));
+            this->PropertyChanged(L"MousePointer");
+        });
+    }
+    STDMETHODIMP get_MouseIcon(IPictureDisp** MouseIcon) override {
+        if (!MouseIcon) return E_POINTER;
+        *MouseIcon = this->ControlBase::MouseIcon();
+        if (*MouseIcon) (*MouseIcon)->AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP putref_MouseIcon(IPictureDisp* MouseIcon) override {
+        return Guard(ErrorSource(), [&] {
+            this->SetMouseIcon(MouseIcon);
+            this->PropertyChanged(L"MouseIcon");
+        });
+    }
+
+    STDMETHODIMP get_RightToLeft(VARIANT_BOOL* RightToLeft) override {
+        if (!RightToLeft) return E_POINTER;
+        *RightToLeft = this->ControlBase::RightToLeft() ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    STDMETHODIMP put_RightToLeft(VARIANT_BOOL RightToLeft) override {
+        return Guard(ErrorSource(), [&] {
+            this->SetRightToLeft(RightToLeft != VARIANT_FALSE);
+            this->PropertyChanged(L"RightToLeft");
+            RightToLeftChanged();
+        });
+    }
+
+protected:
+    // The source named by the control's errors ("Korvix32.<class>").
+    virtual const wchar_t* ErrorSource() const = 0;
+    // The font the shortcuts read and change, as a new reference; error 424 when there is none.
+    virtual IFont* ShortcutFont() const {
+        IFont* font = nullptr;
+        IFontDisp* object = this->Font();
+        if (!object || FAILED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font))))
+            throw Error(kErrObjectRequired);
+        return font;
+    }
+    // After a shortcut changed the font, and after RightToLeft changed: the control shows the change.
+    virtual void ShortcutFontChanged() = 0;
+    virtual void RightToLeftChanged() = 0;
+
+private:
+    template <class Value, class ReadFont>
+    HRESULT GetFont(Value* out, ReadFont read) {
+        return Guard(ErrorSource(), [&] {
+            if (!out) throw Error(kErrInvalidCall);
+            IFont* font = ShortcutFont();
+            const HRESULT hr = read(font, out);
+            font->Release();
+            if (FAILED(hr)) throw Error(kErrInvalidPropertyValue);
+        });
+    }
+    template <class Change>
+    HRESULT LetFont(const wchar_t* name, Change change) {
+        return Guard(ErrorSource(), [&] {
+            IFont* font = ShortcutFont();
+            const HRESULT hr = change(font);
+            font->Release();
+            if (FAILED(hr)) throw Error(kErrInvalidPropertyValue);
+            this->PropertyChanged(name);
+            ShortcutFontChanged();
+        });
+    }
+    HRESULT GetFontFlag(VARIANT_BOOL* out, HRESULT (STDMETHODCALLTYPE IFont::*read)(BOOL*)) {
+        return GetFont(out, [read](IFont* font, VARIANT_BOOL* value) {
+            BOOL flag = FALSE;
+            const HRESULT hr = (font->*read)(&flag);
+            *value = flag ? VARIANT_TRUE : VARIANT_FALSE;
+            return hr;
+        });
+    }
+    HRESULT LetFontFlag(const wchar_t* name, HRESULT (STDMETHODCALLTYPE IFont::*write)(BOOL), VARIANT_BOOL value) {
+        return LetFont(name, [&](IFont* font) { return (font->*write)(value != VARIANT_FALSE); });
+    }
+};
+
+}  // namespace kx
