@@ -51,14 +51,6 @@ HRESULT Read(T* out, V value) {
     return S_OK;
 }
 
-// The picture the form runtime's loader gives for an empty file name: an object with no image.
-IPictureDisp* EmptyPicture() {
-    PICTDESC desc = {sizeof(PICTDESC), PICTYPE_NONE};
-    IPictureDisp* picture = nullptr;
-    if (FAILED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture))))
-        return nullptr;
-    return picture;
-}
 
 // One step of the redraw: a step that fails is left undone and the redraw goes on.
 template <class Step>
@@ -141,7 +133,7 @@ void KxLabel::InitProperties() {
     balanceX_ = 0;
     balanceY_ = 0;
     borderStyle_ = kxlbSunken;
-    IPictureDisp* empty = EmptyPicture();
+    IPictureDisp* empty = CreateEmptyPicture();
     StorePicture(empty);
     if (empty) empty->Release();
     pictureX_ = 0;

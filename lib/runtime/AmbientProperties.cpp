@@ -69,13 +69,18 @@ std::wstring AmbientProperties::ExtenderName() const {
     return name;
 }
 
-IFontDisp* CreateDefaultFont() {
-    FONTDESC desc = {sizeof(FONTDESC), const_cast<LPOLESTR>(L"MS Sans Serif"), {{80000, 0}}, FW_NORMAL,
-                     DEFAULT_CHARSET, FALSE, FALSE, FALSE};
+IFontDisp* CreateFontObject(const wchar_t* face, double points, short charset) {
+    FONTDESC desc = {sizeof(FONTDESC)};
+    desc.lpstrName = const_cast<LPOLESTR>(face);
+    desc.cySize.int64 = static_cast<LONGLONG>(points * 10000 + 0.5);
+    desc.sWeight = FW_NORMAL;
+    desc.sCharset = charset;
     IFontDisp* font = nullptr;
     OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font));
     return font;
 }
+
+IFontDisp* CreateDefaultFont() { return CreateFontObject(L"MS Sans Serif", 8, DEFAULT_CHARSET); }
 
 IFontDisp* CloneFont(IFontDisp* font) {
     if (!font) return nullptr;

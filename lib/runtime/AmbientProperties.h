@@ -27,6 +27,8 @@ private:
 
 // The font a control falls back to: "MS Sans Serif", 8 points.
 IFontDisp* CreateDefaultFont();
+// A plain (not bold) font object of the face, size and character set; null when out of memory.
+IFontDisp* CreateFontObject(const wchar_t* face, double points, short charset);
 // A copy of a font, so later changes of one do not reach the other.
 IFontDisp* CloneFont(IFontDisp* font);
 

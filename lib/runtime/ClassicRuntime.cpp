@@ -61,6 +61,24 @@ void DoEvents() {
     }
 }
 
+bool WaitForMessagesUntil(const std::function<bool()>& done) {
+    constexpr DWORD kRecheckMilliseconds = 100;  // a bound, should a change come without a message
+    while (!done()) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                return false;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+            if (done()) return true;
+        }
+        MsgWaitForMultipleObjectsEx(0, nullptr, kRecheckMilliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+    return true;
+}
+
 float TimerSeconds() {
     SYSTEMTIME now;
     GetLocalTime(&now);

@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 #include <oaidl.h>
+#include <functional>
 #include <string>
 
 // Helpers of the classic form runtime that the library's members rely on.
@@ -16,6 +17,9 @@ const VARIANT& Deref(const VARIANT& value);  // the variant a VT_BYREF|VT_VARIAN
 
 // Handles the waiting messages of this thread and returns; a WM_QUIT is posted again.
 void DoEvents();
+// Handles this thread's messages, sleeping while none arrive, until done() holds (true) or a WM_QUIT comes
+// (false; it is posted again).
+bool WaitForMessagesUntil(const std::function<bool()>& done);
 // Seconds since midnight, as the runtime's Timer (single precision, 1/100 s steps or finer).
 float TimerSeconds();
 // A clock that never goes back, in seconds.

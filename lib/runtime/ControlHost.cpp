@@ -57,11 +57,15 @@ public:
     STDMETHODIMP OnRequestEdit(DISPID) override { return S_OK; }
 };
 
-// The container's own members of the control: its Name; every other name is the control's own.
+// The container's own members of the control: Name, Visible, Left, Top, Width, Height, Enabled
+// (where the control has none of its own) and SetFocus; every other name is the control's own.
 class ControlSite::Extender : public SitePart<IDispatch> {
 public:
     explicit Extender(ControlSite& site) : SitePart(site) {}
-    static constexpr DISPID kName = 0x7FFF0001;  // outside the ranges controls use
+    // Identities outside the ranges controls use.
+    enum Member : DISPID {
+        kName = 0x7FFF0001, kVisible, kLeft, kTop, kWidth, kHeight, kEnabled, kSetFocus
+    };
     STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
         if (info) *info = nullptr;
@@ -69,25 +73,87 @@ public:
     }
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override {
         if (!names || !ids || count == 0) return E_POINTER;
-        if (lstrcmpiW(names[0], L"Name") == 0) {
-            for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
-            ids[0] = kName;
-            return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
-        }
-        if (!site_.dispatch_) return DISP_E_UNKNOWNNAME;
-        return site_.dispatch_->GetIDsOfNames(iid, names, count, lcid, ids);
+        const DISPID own = OwnMember(names[0]);
+        const bool controlFirst = own == kEnabled;
+        if (site_.dispatch_ && (own == DISPID_UNKNOWN || controlFirst) &&
+            SUCCEEDED(site_.dispatch_->GetIDsOfNames(iid, names, count, lcid, ids)))
+            return S_OK;
+        if (own == DISPID_UNKNOWN) return DISP_E_UNKNOWNNAME;
+        for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+        ids[0] = own;
+        return count == 1 ? S_OK : DISP_E_UNKNOWNNAME;
     }
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* exception, UINT* argError) override {
-        if (id != kName) {
+        if (id < kName || id > kSetFocus) {
             if (!site_.dispatch_) return DISP_E_MEMBERNOTFOUND;
             return site_.dispatch_->Invoke(id, iid, lcid, flags, params, result, exception, argError);
         }
+        if (id == kSetFocus) {
+            site_.SetFocus();
+            return S_OK;
+        }
+        if (flags & DISPATCH_PROPERTYPUT) return Put(static_cast<Member>(id), params);
         if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+        return Get(static_cast<Member>(id), result);
+    }
+
+private:
+    static DISPID OwnMember(const wchar_t* name) {
+        static const struct {
+            const wchar_t* name;
+            Member id;
+        } kMembers[] = {{L"Name", kName},   {L"Visible", kVisible}, {L"Left", kLeft},       {L"Top", kTop},
+                        {L"Width", kWidth}, {L"Height", kHeight},   {L"Enabled", kEnabled}, {L"SetFocus", kSetFocus}};
+        for (const auto& member : kMembers)
+            if (lstrcmpiW(name, member.name) == 0) return member.id;
+        return DISPID_UNKNOWN;
+    }
+
+    HRESULT Get(Member id, VARIANT* result) const {
         VariantInit(result);
-        result->vt = VT_BSTR;
-        result->bstrVal = SysAllocString(site_.name_.c_str());
-        return result->bstrVal ? S_OK : E_OUTOFMEMORY;
+        const RECT& bounds = site_.bounds_;
+        switch (id) {
+            case kName:
+                result->vt = VT_BSTR;
+                result->bstrVal = SysAllocString(site_.name_.c_str());
+                return result->bstrVal ? S_OK : E_OUTOFMEMORY;
+            case kVisible:
+            case kEnabled: {
+                const HWND window = site_.ControlWindow();
+                const bool on = id == kVisible ? site_.Visible() : window && IsWindowEnabled(window);
+                result->vt = VT_BOOL;
+                result->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
+                return S_OK;
+            }
+            default:
+                result->vt = VT_I4;
+                result->lVal = id == kLeft    ? bounds.left
+                               : id == kTop   ? bounds.top
+                               : id == kWidth ? bounds.right - bounds.left
+                                              : bounds.bottom - bounds.top;
+                return S_OK;
+        }
+    }
+
+    HRESULT Put(Member id, DISPPARAMS* params) {
+        if (!params || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+        VARIANT value;
+        VariantInit(&value);
+        const VARTYPE type = id == kVisible || id == kEnabled ? VT_BOOL : VT_I4;
+        const HRESULT hr = VariantChangeType(&value, &params->rgvarg[0], 0, type);
+        if (FAILED(hr)) return hr;
+        const RECT bounds = site_.bounds_;
+        const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+        switch (id) {
+            case kVisible: site_.SetVisible(value.boolVal != VARIANT_FALSE); return S_OK;
+            case kEnabled: site_.SetEnabled(value.boolVal != VARIANT_FALSE); return S_OK;
+            case kLeft: site_.Move(value.lVal, bounds.top, width, height); return S_OK;
+            case kTop: site_.Move(bounds.left, value.lVal, width, height); return S_OK;
+            case kWidth: site_.Move(bounds.left, bounds.top, value.lVal, height); return S_OK;
+            case kHeight: site_.Move(bounds.left, bounds.top, width, value.lVal); return S_OK;
+            default: return DISP_E_MEMBERNOTFOUND;
+        }
     }
 };
 
@@ -262,6 +328,42 @@ bool ControlSite::HasAccessKey(const MSG& message) const {
     }
     control->Release();
     return found;
+}
+
+bool ControlSite::Visible() const {
+    const HWND window = ControlWindow();
+    return window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void ControlSite::SetVisible(bool visible) {
+    if (const HWND window = ControlWindow()) ShowWindow(window, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+// The container decides the place: the control is told through SetObjectRects, as for a move by the host.
+void ControlSite::Move(int left, int top, int width, int height) {
+    const RECT place = {left, top, left + width, top + height};
+    OnPosRectChange(&place);
+}
+
+// A control with an Enabled of its own keeps its look in step; others just have their window enabled.
+void ControlSite::SetEnabled(bool enabled) {
+    LPOLESTR name = const_cast<LPOLESTR>(L"Enabled");
+    DISPID id = DISPID_UNKNOWN;
+    if (dispatch_ && SUCCEEDED(dispatch_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) {
+        VARIANT value;
+        value.vt = VT_BOOL;
+        value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS params = {&value, &named, 1, 1};
+        if (SUCCEEDED(dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
+                                        nullptr, nullptr)))
+            return;
+    }
+    if (const HWND window = ControlWindow()) EnableWindow(window, enabled);
+}
+
+void ControlSite::SetFocus() {
+    if (const HWND window = ControlWindow()) ::SetFocus(window);
 }
 
 STDMETHODIMP ControlSite::GetMoniker(DWORD, DWORD, IMoniker** out) {

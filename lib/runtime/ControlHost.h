@@ -10,8 +10,9 @@
 
 // A container for controls of the control protocol: places a control by class identity on a
 // window, gives it its design-time properties from a bag (or InitNew), answers its ambient
-// properties and an extender (its Name, and the control's own members), passes its events to a
-// C++ handler and its property changes to another, and drives focus and access keys.
+// properties and an extender (its Name, Visible, Left, Top, Width, Height, Enabled and SetFocus,
+// and the control's own members), passes its events to a C++ handler and its property changes to
+// another, and drives focus and access keys.
 namespace kx {
 
 class ControlSite;
@@ -82,6 +83,14 @@ public:
     void OnPropertyChange(PropertyChangeHandler handler) { onPropertyChange_ = std::move(handler); }
     void NotifyAmbientChange(DISPID id);
     bool HasAccessKey(const MSG& message) const;
+
+    // The extender's own members, in the host window's pixels. Enabled is the control's own member
+    // where it has one.
+    bool Visible() const;
+    void SetVisible(bool visible);
+    void Move(int left, int top, int width, int height);
+    void SetEnabled(bool enabled);
+    void SetFocus();
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;

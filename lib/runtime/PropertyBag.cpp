@@ -291,6 +291,14 @@ void PropertyWriter::Double(const wchar_t* key, double value, double fallback) c
     Put(key, v);
 }
 
+void PropertyWriter::Single(const wchar_t* key, float value, float fallback) const {
+    if (value == fallback) return;
+    VARIANT v;
+    v.vt = VT_R4;
+    v.fltVal = value;
+    Put(key, v);
+}
+
 void PropertyWriter::Text(const wchar_t* key, const std::wstring& value, const std::wstring& fallback) const {
     if (value != fallback) Text(key, value);
 }

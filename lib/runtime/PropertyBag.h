@@ -67,6 +67,7 @@ public:
     void Long(const wchar_t* key, long value) const;  // no default: always written
     void Boolean(const wchar_t* key, bool value, bool fallback) const;
     void Double(const wchar_t* key, double value, double fallback) const;
+    void Single(const wchar_t* key, float value, float fallback) const;
     void Text(const wchar_t* key, const std::wstring& value, const std::wstring& fallback) const;
     void Text(const wchar_t* key, const std::wstring& value) const;  // no default: always written
     void Font(const wchar_t* key, IFontDisp* value, IFontDisp* fallback) const;

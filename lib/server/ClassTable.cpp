@@ -5,6 +5,8 @@
 #include "KxButton.h"
 #include "KxProgressBar.h"
 #include "KxLabel.h"
+#include "KxAlert.h"
+#include "KxAlertWindow.h"
 #include "KxRegistry.h"
 #include "KxDisk.h"
 #include "KxSystemInfo.h"
@@ -21,6 +23,8 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxButton, L"kxButton", &CreateInstance<KxButton>, true},
     {&CLSID_kxProgressBar, L"kxProgressBar", &CreateInstance<KxProgressBar>, true},
     {&CLSID_kxLabel, L"kxLabel", &CreateInstance<KxLabel>, true},
+    {&CLSID_kxAlert, L"kxAlert", &CreateInstance<KxAlert>, false},
+    {&CLSID_kxAlertWindow, L"kxAlertWindow", &CreateInstance<KxAlertWindow>, true},
     {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},
     {&CLSID_kxDisk, L"kxDisk", &CreateInstance<KxDisk>, false},
     {&CLSID_kxSystemInfo, L"kxSystemInfo", &CreateInstance<KxSystemInfo>, false},

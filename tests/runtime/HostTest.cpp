@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -51,14 +52,7 @@ void ClickWithMessages(HWND window) {
 void ClickWithInput(HWND window) {
     RECT r = {};
     GetWindowRect(window, &r);
-    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    kxtest::PumpMessages(50);
-    INPUT inputs[2] = {};
-    inputs[0].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].type = INPUT_MOUSE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
+    kxtest::SendLeftClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
 }
 
 bool WaitFor(const std::vector<DISPID>& events, DISPID id) {
@@ -110,6 +104,51 @@ TEST(HostTest, OwnContainerPlacesTheRegisteredButtonByClassIdentity) {
     EXPECT_EQ(events.back(), DISPID_CLICK);
 }
 
+// The extender's own members by name, as a host's code uses them: place, visibility, enabling and focus in
+// the host window's pixels; Enabled reaches the control's own member where it has one.
+TEST(HostTest, ExtenderMovesShowsEnablesAndFocusesTheControl) {
+    kxtest::HostWindow window;
+    kx::ControlHost host(window.hwnd());
+    kx::ControlSite* site = host.Place(CLSID_kxButton, L"cmdOk", {20, 20, 111, 50}, nullptr, nullptr);
+    ASSERT_NE(site, nullptr);
+    IDispatch* extender = site->ExtenderDispatch();
+    const HWND control = site->ControlWindow();
+    const struct {
+        const wchar_t* name;
+        long value;
+    } places[] = {{L"Left", 40}, {L"Top", 30}, {L"Width", 120}, {L"Height", 35}};
+    for (const auto& p : places) {
+        EXPECT_EQ(kxtest::PutProperty(extender, p.name, kxtest::Long(p.value)), S_OK);
+        VARIANT got = kxtest::GetProperty(extender, p.name);
+        EXPECT_EQ(got.lVal, p.value) << std::string(p.name, p.name + wcslen(p.name));
+    }
+    RECT r = {};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, window.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 40);
+    EXPECT_EQ(r.top, 30);
+    EXPECT_EQ(r.right - r.left, 120);
+    EXPECT_EQ(r.bottom - r.top, 35);
+
+    EXPECT_EQ(kxtest::PutProperty(extender, L"Visible", kxtest::Bool(false)), S_OK);
+    EXPECT_FALSE(IsWindowVisible(control));
+    EXPECT_EQ(kxtest::GetProperty(extender, L"Visible").boolVal, VARIANT_FALSE);
+    EXPECT_EQ(kxtest::PutProperty(extender, L"Visible", kxtest::Bool(true)), S_OK);
+    EXPECT_TRUE(IsWindowVisible(control));
+
+    EXPECT_EQ(kxtest::PutProperty(extender, L"Enabled", kxtest::Bool(false)), S_OK);
+    EXPECT_FALSE(IsWindowEnabled(control));
+    EXPECT_EQ(kxtest::GetProperty(site->Dispatch(), L"Enabled").boolVal, VARIANT_FALSE) << "the button's own";
+    EXPECT_EQ(kxtest::PutProperty(extender, L"Enabled", kxtest::Bool(true)), S_OK);
+
+    DISPPARAMS none = {nullptr, nullptr, 0, 0};
+    SetFocus(window.hwnd());
+    EXPECT_EQ(extender->Invoke(kxtest::DispIdOf(extender, L"SetFocus"), IID_NULL, 0, DISPATCH_METHOD, &none, nullptr,
+                               nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(GetFocus(), control);
+}
+
 TEST(HostTest, OwnContainerGivesDesignTimePropertiesFromABag) {
     kxtest::HostWindow window;
     kx::ControlHost host(window.hwnd());
@@ -133,26 +172,8 @@ TEST(HostTest, OwnContainerGivesDesignTimePropertiesFromABag) {
     saved->Release();
 }
 
-// Wine's atl.dll has no import library here: its two entry points by name.
-using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
-
-// Once per process: Wine's AtlAxWinInit fails when its window class is already registered.
-AxCreate LoadAtlAxOnce() {
-    using AxInit = BOOL(WINAPI*)();
-    HMODULE atl = LoadLibraryW(L"atl.dll");
-    if (!atl) return nullptr;
-    auto init = reinterpret_cast<AxInit>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
-    auto create = reinterpret_cast<AxCreate>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxCreateControlEx")));
-    return init && create && init() ? create : nullptr;
-}
-
-AxCreate LoadAtlAx() {
-    static const AxCreate create = LoadAtlAxOnce();
-    return create;
-}
-
 TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
-    AxCreate create = LoadAtlAx();
+    kxtest::AxCreate create = kxtest::LoadAtlAx();
     ASSERT_NE(create, nullptr);
 
     // Out of the way of other test programs' windows, on top: the real click must land here.
@@ -214,7 +235,7 @@ TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
 
 // The container hands a saved stream to IPersistStreamInit::Load instead of InitNew.
 TEST(HostTest, WineAtlAxWinLoadsTheButtonFromASavedStream) {
-    AxCreate create = LoadAtlAx();
+    kxtest::AxCreate create = kxtest::LoadAtlAx();
     ASSERT_NE(create, nullptr);
     auto* saved = new kx::KxButton();
     IPersistStreamInit* persist = nullptr;

@@ -80,28 +80,7 @@ TEST(LabelTypeLibrary, EnumerationsOfTheLabel) {
         {L"kxlTextStyle", {{L"kxlNormal", 0}, {L"kxlRaised", 1}, {L"kxlSunken", 2}}},
         {L"kxFrameBackStyle", {{L"kxfSolid", 0}, {L"kxfGradiantUpDown", 1}, {L"kxfGradiantLeftRight", 2}}},
     };
-    for (const auto& c : cases) {
-        ITypeInfo* info = nullptr;
-        MEMBERID id = 0;
-        USHORT found = 1;
-        ASSERT_EQ(S_OK, library->FindName(const_cast<LPOLESTR>(c.type), 0, &info, &id, &found));
-        ASSERT_EQ(1, found);
-        TYPEATTR* attr = nullptr;
-        info->GetTypeAttr(&attr);
-        ASSERT_EQ(c.members.size(), attr->cVars);
-        for (UINT i = 0; i < attr->cVars; ++i) {
-            VARDESC* var = nullptr;
-            info->GetVarDesc(i, &var);
-            BSTR name = nullptr;
-            info->GetDocumentation(var->memid, &name, nullptr, nullptr, nullptr);
-            EXPECT_STREQ(c.members[i].first, name);
-            EXPECT_EQ(c.members[i].second, var->lpvarValue->lVal) << c.members[i].first;
-            SysFreeString(name);
-            info->ReleaseVarDesc(var);
-        }
-        info->ReleaseTypeAttr(attr);
-        info->Release();
-    }
+    for (const auto& c : cases) kxtest::ExpectEnumeration(library, c.type, c.members);
     library->Release();
 }
 

@@ -21,6 +21,83 @@ struct ClassSignatures {
     std::vector<std::wstring> members;  // in vtable order
 };
 
+// The settings both alert front ends publish, then Show (a function on the class) and About.
+std::vector<std::wstring> AlertMembers(const wchar_t* show) {
+    std::vector<std::wstring> members = {
+            L"BackColor Get() As OLE_COLOR",
+            L"BackColor Let(Value As OLE_COLOR)",
+            L"BorderStyle Get() As kxAWBorderStyle",
+            L"BorderStyle Let(Value As kxAWBorderStyle)",
+            L"Enabled Get() As Boolean",
+            L"Enabled Let(Value As Boolean)",
+            L"Font Get() As IFontDisp",
+            L"Font Set(Value As IFontDisp)",
+            L"FontBold Get() As Boolean",
+            L"FontBold Let(Value As Boolean)",
+            L"FontItalic Get() As Boolean",
+            L"FontItalic Let(Value As Boolean)",
+            L"FontName Get() As String",
+            L"FontName Let(Value As String)",
+            L"FontSize Get() As Single",
+            L"FontSize Let(Value As Single)",
+            L"FontStrikethru Get() As Boolean",
+            L"FontStrikethru Let(Value As Boolean)",
+            L"FontUnderline Get() As Boolean",
+            L"FontUnderline Let(Value As Boolean)",
+            L"ForeColor Get() As OLE_COLOR",
+            L"ForeColor Let(Value As OLE_COLOR)",
+            L"hdc Get() As Long",
+            L"Hwnd Get() As Long",
+            L"Picture Get() As IPictureDisp",
+            L"Picture Set(Value As IPictureDisp)",
+            L"RightToLeft Get() As Boolean",
+            L"RightToLeft Let(Value As Boolean)",
+            L"TimeToClose Get() As Single",
+            L"TimeToClose Let(Value As Single)",
+            L"SeparateWindow Get() As Boolean",
+            L"SeparateWindow Let(Value As Boolean)",
+            L"ShowPosition Get() As kxAWShowPosition",
+            L"ShowPosition Let(Value As kxAWShowPosition)",
+            L"AlwaysOnTop Get() As Boolean",
+            L"AlwaysOnTop Let(Value As Boolean)",
+            L"BackStyle Get() As kxAWBackStyle",
+            L"BackStyle Let(Value As kxAWBackStyle)",
+            L"Text Get() As String",
+            L"Text Let(Value As String)",
+            L"AutoSize Get() As Boolean",
+            L"AutoSize Let(Value As Boolean)",
+            L"WindowWidth Get() As Long",
+            L"WindowWidth Let(Value As Long)",
+            L"WindowHeight Get() As Long",
+            L"WindowHeight Let(Value As Long)",
+            L"ClickClose Get() As Boolean",
+            L"ClickClose Let(Value As Boolean)",
+            L"ShowStyle Get() As kxAWShowStyle",
+            L"ShowStyle Let(Value As kxAWShowStyle)",
+            L"TimeToShow Get() As Single",
+            L"TimeToShow Let(Value As Single)",
+            L"ButtonStyle Get() As kxBtnStyle",
+            L"ButtonStyle Let(Value As kxBtnStyle)",
+            L"TextButton1 Get() As String",
+            L"TextButton1 Let(Value As String)",
+            L"TextButton2 Get() As String",
+            L"TextButton2 Let(Value As String)",
+            L"TextButton3 Get() As String",
+            L"TextButton3 Let(Value As String)",
+            L"LastButtonSelect Get() As Variant",
+            L"ButtonSelect Let(Value As Integer)",
+            L"DefaultButton Get() As Integer",
+            L"DefaultButton Let(Value As Integer)",
+            L"TextTitle Get() As String",
+            L"TextTitle Let(Value As String)",
+            L"MaxTransparent Get() As Integer",
+            L"MaxTransparent Let(Value As Integer)",
+    };
+    members.push_back(show);
+    members.push_back(L"About Call()");
+    return members;
+}
+
 // The member tables' types, slot by slot. A parameter without "ByRef" is passed by value; an interface
 // parameter without "ByRef" passes the object itself.
 const ClassSignatures kClassSignatures[] = {
@@ -384,6 +461,8 @@ const ClassSignatures kClassSignatures[] = {
         L"RightToLeft Let(Value As Boolean)",
         L"About Call()",
     }},
+    {"kxAlert", &IID__kxAlert, AlertMembers(L"Show Call(Optional mText As String = \"\") As Integer")},
+    {"kxAlertWindow", &IID__kxAlertWindow, AlertMembers(L"Show Call(Optional mText As String = \"\")")},
     {"kxNumText", &IID__kxNumText, {
         L"Value Get() As String",
         L"Number Get() As Double",

@@ -59,6 +59,18 @@ inline void PumpMessages(DWORD milliseconds = 50) {
     } while (static_cast<LONG>(GetTickCount() - end) < 0);
 }
 
+// A real left click through the input queue at a point of the screen.
+inline void SendLeftClickAt(int x, int y) {
+    SetCursorPos(x, y);
+    PumpMessages(50);
+    INPUT inputs[2] = {};
+    inputs[0].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].type = INPUT_MOUSE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
 inline DISPID DispIdOf(IDispatch* object, const wchar_t* name) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     DISPID id = DISPID_UNKNOWN;
@@ -102,6 +114,22 @@ inline VARIANT Bool(bool value) {
     v.vt = VT_BOOL;
     v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
     return v;
+}
+
+// Wine's atl.dll has no import library here: its two entry points by name, initialised once per process
+// (Wine's AtlAxWinInit fails when its window class is already registered).
+using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
+
+inline AxCreate LoadAtlAx() {
+    static const AxCreate create = [] {
+        using AxInit = BOOL(WINAPI*)();
+        HMODULE atl = LoadLibraryW(L"atl.dll");
+        if (!atl) return AxCreate(nullptr);
+        auto init = reinterpret_cast<AxInit>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+        auto make = reinterpret_cast<AxCreate>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxCreateControlEx")));
+        return init && make && init() ? make : AxCreate(nullptr);
+    }();
+    return create;
 }
 
 inline HWND WindowOf(IUnknown* control) {

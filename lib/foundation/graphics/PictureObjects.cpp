@@ -7,6 +7,14 @@
 
 namespace kx {
 
+IPictureDisp* CreateEmptyPicture() {
+    PICTDESC desc = {sizeof(PICTDESC), PICTYPE_NONE};
+    IPictureDisp* picture = nullptr;
+    if (FAILED(OleCreatePictureIndirect(&desc, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(&picture))))
+        return nullptr;
+    return picture;
+}
+
 PictureRef PictureOf(IPictureDisp* picture) {
     if (!picture) return nullptr;
     IPicture* result = nullptr;

@@ -19,6 +19,10 @@ IPictureDisp* DispatchOf(PictureRef picture);
 // A new picture that owns bitmap and palette; null (and both deleted) when none can be made.
 PictureRef PictureFromBitmap(HBITMAP bitmap, HPALETTE palette);
 
+// The picture the form runtime's loader gives for an empty file name: an object with no image (a new
+// reference), or null when out of memory.
+IPictureDisp* CreateEmptyPicture();
+
 // The bitmap or icon handle of a picture.
 HANDLE PictureHandle(IPicture* picture);
 // Width and height in pixels of a bitmap; 0 and 0 for anything else.
