@@ -133,23 +133,8 @@ TEST(HostTest, OwnContainerGivesDesignTimePropertiesFromABag) {
     saved->Release();
 }
 
-// Wine's atl.dll has no import library here: its two entry points by name.
-using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
-
-// Once per process: Wine's AtlAxWinInit fails when its window class is already registered.
-AxCreate LoadAtlAxOnce() {
-    using AxInit = BOOL(WINAPI*)();
-    HMODULE atl = LoadLibraryW(L"atl.dll");
-    if (!atl) return nullptr;
-    auto init = reinterpret_cast<AxInit>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
-    auto create = reinterpret_cast<AxCreate>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxCreateControlEx")));
-    return init && create && init() ? create : nullptr;
-}
-
-AxCreate LoadAtlAx() {
-    static const AxCreate create = LoadAtlAxOnce();
-    return create;
-}
+using kxtest::AxCreate;
+using kxtest::LoadAtlAx;
 
 TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
     AxCreate create = LoadAtlAx();

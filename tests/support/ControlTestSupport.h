@@ -114,4 +114,22 @@ inline HWND WindowOf(IUnknown* control) {
     return hwnd;
 }
 
+// Wine's atl.dll has no import library here: its two entry points by name.
+using AxCreate = HRESULT(WINAPI*)(LPCOLESTR, HWND, IStream*, IUnknown**, IUnknown**, REFIID, IUnknown*);
+
+// Once per process: Wine's AtlAxWinInit fails when its window class is already registered.
+inline AxCreate LoadAtlAxOnce() {
+    using AxInit = BOOL(WINAPI*)();
+    HMODULE atl = LoadLibraryW(L"atl.dll");
+    if (!atl) return nullptr;
+    auto init = reinterpret_cast<AxInit>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
+    auto create = reinterpret_cast<AxCreate>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxCreateControlEx")));
+    return init && create && init() ? create : nullptr;
+}
+
+inline AxCreate LoadAtlAx() {
+    static const AxCreate create = LoadAtlAxOnce();
+    return create;
+}
+
 }  // namespace kxtest
