@@ -96,7 +96,7 @@ public:
 private:
     ::kxtest::HostWindow window_;
     kx::ControlHost* host_ = nullptr;
-    kx::KxGetMask* masks_[3] = {};
+    kx::KxGetMask* masks_[6] = {};
     Reaction react_;
 };
 
