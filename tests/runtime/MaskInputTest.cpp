@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "AboutBoxTestSupport.h"
 #include "MaskFixture.h"
 
 namespace {
@@ -190,6 +191,27 @@ TEST(MaskInputTest, PasteAndItsRelativesAreRefused) {
         SendMessageW(h.Box(), message, 0, 0);
     EXPECT_EQ(L"12__", ShownText(m));
     EXPECT_EQ(L"12", ValueOf(m));
+}
+
+// The box's mouse reaches the host unchanged, in the classic order.
+TEST(MaskInputTest, TheBoxsMouseEventsPassOn) {
+    HostedMasks h;
+    h.events.clear();
+    SendMessageW(h.Box(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+    SendMessageW(h.Box(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+    SendMessageW(h.Box(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 6));
+    SendMessageW(h.Box(), WM_LBUTTONUP, 0, MAKELPARAM(5, 6));
+    const std::vector<DISPID> expected = {6, 8, DISPID_CLICK, DISPID_DBLCLICK, 8};
+    EXPECT_EQ(expected, h.events);
+    ReleaseCapture();
+}
+
+TEST(MaskInputTest, AboutShowsTheBoxWithTheMasksTitle) {
+    auto* mask = new kx::KxGetMask();
+    HRESULT result = E_FAIL;
+    EXPECT_EQ(L"Velmora Group Get Mask", kxtest::AboutTitleShownBy([&] { return mask->About(); }, &result));
+    EXPECT_EQ(S_OK, result);
+    mask->Release();
 }
 
 TEST(MaskInputTest, WineAtlAxWinHostsTheMaskAndTakesRealKeys) {
