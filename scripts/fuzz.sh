@@ -54,7 +54,7 @@ run_tables() {
         "${tests[@]}" "${sources[@]}" "$lib" -lpthread -o "$out/$name-tables" || { echo "$name: tables did not build"; return 1; }
     "$out/$name-tables" --gtest_brief=1 >"$out/$name-tables.log" 2>&1 || {
         cat "$out/$name-tables.log"; echo "$name: native tables failed"; return 1; }
-    echo "$name: native tables: $(grep -o 'PASSED.*' "$out/$name-tables.log")"
+    echo "$name: native tables: $(grep -o 'PASSED  \] [0-9]*' "$out/$name-tables.log" | grep -o '[0-9]*$') tests passed"
 }
 
 fuzz_target() {
