@@ -83,3 +83,12 @@ m.FontBold = True
 Check "FontBold", m.FontBold, True
 m.FontSize = 12
 Check "FontSize", m.FontSize, CSng(12)
+
+' Bad input: control characters fill any-character positions; a mask of 100,000 positions.
+m.InputMask = "@@@"
+m.Value = Chr(1) & Chr(9) & "a"
+Check "control characters are kept", m.Value, Chr(1) & Chr(9) & "a"
+m.InputMask = String(100000, "0")
+m.Value = "12"
+Check "a long mask is drawn in full", Len(m.Text), CLng(100000)
+Check "a long mask reads back", m.Value, "12"
