@@ -150,6 +150,20 @@ TEST(MaskInputTest, UpAndDownAskTheCheckMaxValueHandler) {
     EXPECT_SHOWN(h, L"12:59");
 }
 
+// A run placed beyond what the event's Integer arguments hold is not offered: no event, no change.
+TEST(MaskInputTest, NoSpinWhereTheRunDoesNotFitTheEvent) {
+    HostedMasks h;
+    kx::KxGetMask* m = h.mask();
+    Let(m, &kx::KxGetMask::put_InputMask, (std::wstring(40000, L'@') + L"00").c_str());
+    m->put_UseUpDownKey(VARIANT_TRUE);
+    const std::wstring before = ShownText(m);
+    m->put_SelStart(40000);
+    h.events.clear();
+    SendMessageW(h.Box(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(before, ShownText(m));
+    EXPECT_EQ(std::vector<DISPID>{kKeyDown}, h.events);
+}
+
 TEST(MaskInputTest, LockedWithoutSpinIgnoresEscAndKeys) {
     HostedMasks h;
     kx::KxGetMask* m = h.mask();
