@@ -3,10 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "LabelFixture.h"
 #include "MaskFixture.h"
 #include "PersistenceTestSupport.h"
-#include "ProgressBarFixture.h"
+#include "GdiTestSupport.h"
 #include "PropertyBag.h"
 
 namespace {
