@@ -72,7 +72,7 @@ TEST(MaskPaintTest, GalleryOfMasks) {
         {L"@@-000", L"ab12", false, 1},
         {L"0000/00/00", L"14030101", true, 1},
         {L"@@@@ - 00", L"\u0627\u0628\u062c\u062f12", true, 0},
-        {L"??-0-??", L"", false, 1},
+        {L"?0-?", L"", false, 1},
     };
     HostedMasks h(6);
     for (int i = 0; i < 6; ++i) {
