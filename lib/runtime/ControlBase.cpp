@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "ClassicInput.h"
 #include "TypeLibrary.h"
 
 namespace kx {
@@ -40,29 +41,6 @@ HINSTANCE ThisModule() {
     return module;
 }
 
-short ShiftState() {
-    short shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-    if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-    if (GetKeyState(VK_MENU) < 0) shift |= 4;
-    return shift;
-}
-
-// The classic button numbers of a mouse message: 1 left, 2 right, 4 middle.
-short ButtonOf(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK: return 1;
-        case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK: return 2;
-        case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK: return 4;
-        default: return 0;
-    }
-}
-
-short HeldButtons(WPARAM keys) {
-    return static_cast<short>(((keys & MK_LBUTTON) ? 1 : 0) | ((keys & MK_RBUTTON) ? 2 : 0) |
-                              ((keys & MK_MBUTTON) ? 4 : 0));
-}
-
 // The classic MousePointer numbers and the system cursors they stand for.
 LPCWSTR CursorOfPointer(short pointer) {
     static const LPCWSTR kCursors[] = {nullptr,     IDC_ARROW,  IDC_CROSS,  IDC_IBEAM,  IDC_ICON,
@@ -74,17 +52,6 @@ LPCWSTR CursorOfPointer(short pointer) {
 }
 
 constexpr short kCustomPointer = 99;
-
-// KeyAscii is a character of the system ANSI code page, as the classic runtime delivers it.
-short AnsiKey(wchar_t key) {
-    if (key < 0x80) return static_cast<short>(key);
-    char bytes[2] = {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, &key, 1, bytes, 2, nullptr, nullptr);
-    if (size == 1) return static_cast<short>(static_cast<unsigned char>(bytes[0]));
-    if (size == 2) return static_cast<short>((static_cast<unsigned char>(bytes[0]) << 8) |
-                                             static_cast<unsigned char>(bytes[1]));
-    return static_cast<short>('?');
-}
 
 }  // namespace
 

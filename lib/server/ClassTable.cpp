@@ -15,6 +15,7 @@
 #include "KxDialog.h"
 #include "KxGraph.h"
 #include "KxNumText.h"
+#include "KxGetMask.h"
 
 namespace kx {
 namespace {
@@ -33,6 +34,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxDialog, L"kxDialog", &CreateInstance<KxDialog>, false},
     {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
+    {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
 };
 }  // namespace
 

@@ -18,18 +18,6 @@
 // project's own container with its events recorded.
 namespace kxtest {
 
-// A font object of the given face and size in points.
-inline IFontDisp* MakeFont(const wchar_t* face, double points, bool bold = false) {
-    FONTDESC desc = {sizeof(FONTDESC)};
-    desc.lpstrName = const_cast<LPOLESTR>(face);
-    desc.cySize.int64 = static_cast<LONGLONG>(points * 10000);
-    desc.sWeight = bold ? FW_BOLD : FW_NORMAL;
-    desc.sCharset = DEFAULT_CHARSET;
-    IFontDisp* font = nullptr;
-    OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font));
-    return font;
-}
-
 inline void SetCaption(_kxLabel* label, const wchar_t* text) {
     BSTR caption = SysAllocString(text);
     label->put_Caption(caption);
