@@ -13,6 +13,7 @@
 #include "KxDialog.h"
 #include "KxGraph.h"
 #include "KxNumText.h"
+#include "KxGifPlayer.h"
 
 namespace kx {
 namespace {
@@ -29,6 +30,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxDialog, L"kxDialog", &CreateInstance<KxDialog>, false},
     {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
+    {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
 };
 }  // namespace
 
