@@ -78,18 +78,19 @@ void GifCanvas::Draw(const GifFrame& frame) {
     for (uint32_t k = 0; k < d.height; ++k) {
         const uint64_t y = uint64_t(d.top) + FrameRowOf(k, d.height, d.IsInterlaced());
         if (y >= uint64_t(height_)) continue;
-        DrawRow(frame, frame.indexes + size_t(k) * d.width, static_cast<int>(y));
+        DrawRow(frame, size_t(k) * d.width, static_cast<int>(y));
     }
 }
 
-void GifCanvas::DrawRow(const GifFrame& frame, const uint8_t* indexes, int y) {
+void GifCanvas::DrawRow(const GifFrame& frame, size_t first, int y) {
     const GifImageDescriptor& d = frame.descriptor;
     if (d.left >= width_) return;
     const int columns = std::min<int>(d.width, width_ - d.left);
     const bool transparent = frame.control.IsTransparent();
     uint8_t* pixel = display_.data() + size_t(y) * rowBytes_ + size_t(d.left) * 3;
     for (int x = 0; x < columns; ++x, pixel += 3) {
-        const uint8_t index = indexes[x];
+        const size_t at = first + x;
+        const uint8_t index = at < frame.indexCount ? frame.indexes[at] : 0;
         if (transparent && index == frame.control.transparentIndex) continue;
         const uint8_t* rgb = frame.table + index * 3;
         pixel[0] = rgb[2];

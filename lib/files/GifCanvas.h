@@ -16,7 +16,8 @@ struct GifFrame {
     const GifImageDescriptor& descriptor;
     const GifGraphicControl& control;
     const uint8_t* table;    // 256 entries of red, green, blue
-    const uint8_t* indexes;  // width x height colour indexes in the file's row order
+    const uint8_t* indexes;  // colour indexes in the file's row order, as many as the data gave;
+    size_t indexCount;       // the pixels after them, up to width x height, have index 0
 };
 
 class GifCanvas {
@@ -41,7 +42,7 @@ private:
     Area Clip(const GifImageDescriptor& descriptor) const;
     void CopyArea(const Area& area, const ZeroedBuffer& from, ZeroedBuffer& to);
     void Draw(const GifFrame& frame);
-    void DrawRow(const GifFrame& frame, const uint8_t* indexes, int y);
+    void DrawRow(const GifFrame& frame, size_t first, int y);
     void ClearArea(const Area& area);
 
     bool exists_ = false;

@@ -89,9 +89,9 @@ void GifDecoder::ReadFrame() {
     const int minCodeSize = stream_->Byte();
     const uint64_t pixels = descriptor_.PixelCount();
     if (pixels > kGifMaxPixels) throw GifError{GifFault::TooLarge};
-    imageBits_ = ZeroedBuffer(static_cast<size_t>(pixels) + 1);
+    imageBitsSize_ = static_cast<size_t>(pixels) + 1;
     GifDataBlocks data(*stream_);
-    lzw_->Decode(data, minCodeSize, imageBits_.data(), static_cast<size_t>(pixels), descriptor_.width,
+    lzw_->Decode(data, minCodeSize, decodedBits_, static_cast<size_t>(pixels), descriptor_.width,
                  [this](long row) {
                      if (events_) events_->Progress(row);
                  });
@@ -102,8 +102,7 @@ void GifDecoder::ReadFrame() {
 
 void GifDecoder::MergeCurrentImage() {
     if (!canvas_.Exists()) return;
-    if (imageBits_.size() < descriptor_.PixelCount()) return;  // no frame of this size decoded yet
-    canvas_.Merge({descriptor_, control_, frameTable_.data(), imageBits_.data()});
+    canvas_.Merge({descriptor_, control_, frameTable_.data(), decodedBits_.data(), decodedBits_.size()});
 }
 
 uint32_t GifDecoder::FrameColour(uint8_t index) const {

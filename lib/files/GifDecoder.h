@@ -2,13 +2,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "ByteSource.h"
 #include "GifCanvas.h"
 #include "GifLzw.h"
 #include "GifRecords.h"
 #include "GifStream.h"
-#include "ZeroedBuffer.h"
 
 // A GIF87a/GIF89a file read frame by frame: its records, each frame's colour indexes, and the
 // composed screen. Errors are thrown as GifError; the file stays open and the records keep what
@@ -50,8 +50,10 @@ public:
     const GifImageDescriptor& Descriptor() const { return descriptor_; }
     const GifGraphicControl& GraphicControl() const { return control_; }
     const ColourTable& FrameTable() const { return frameTable_; }
-    // The current frame's indexes, width x height + 1 bytes.
-    const ZeroedBuffer& ImageBits() const { return imageBits_; }
+    // The current frame's indexes as far as its data went; ImageBitsSize() bytes in all (width x
+    // height + 1), the rest 0.
+    const std::vector<uint8_t>& DecodedBits() const { return decodedBits_; }
+    size_t ImageBitsSize() const { return imageBitsSize_; }
     const GifCanvas& Canvas() const { return canvas_; }
     long FrameIndex() const { return frameIndex_; }
     bool Eof() const { return eof_; }
@@ -70,7 +72,8 @@ private:
     GifGraphicControl control_;
     ColourTable globalTable_ = {};
     ColourTable frameTable_ = {};
-    ZeroedBuffer imageBits_;
+    std::vector<uint8_t> decodedBits_;
+    size_t imageBitsSize_ = 0;
     GifCanvas canvas_;
     std::unique_ptr<GifLzw> lzw_ = std::make_unique<GifLzw>();
     uint64_t blocksStart_ = 0;

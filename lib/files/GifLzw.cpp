@@ -57,9 +57,9 @@ int GifLzw::PushString(int code, int top) {
     return top;
 }
 
-// Writes the string of code (the previous string and its own first character when code is the
-// next free one), at most room bytes of it; the number written.
-size_t GifLzw::WriteString(int code, uint8_t* out, size_t room) {
+// Appends the string of code (the previous string and its own first character when code is the
+// next free one), at most room bytes of it.
+void GifLzw::WriteString(int code, std::vector<uint8_t>& out, size_t room) {
     int top = 0;
     if (code == nextFree_) {
         stack_[0] = firstChar_;
@@ -68,9 +68,7 @@ size_t GifLzw::WriteString(int code, uint8_t* out, size_t room) {
         top = PushString(code, 0);
     }
     firstChar_ = stack_[top - 1];
-    size_t written = 0;
-    while (top > 0 && written < room) out[written++] = stack_[--top];
-    return written;
+    for (size_t written = 0; top > 0 && written < room; ++written) out.push_back(stack_[--top]);
 }
 
 // A full table takes no more entries; the code size stays at 12 until the next clear code.
@@ -85,8 +83,8 @@ void GifLzw::AddEntry() {
     }
 }
 
-void GifLzw::Decode(GifDataBlocks& data, int minCodeSize, uint8_t* out, size_t count, size_t rowWidth,
-                    const ProgressHandler& progress) {
+void GifLzw::Decode(GifDataBlocks& data, int minCodeSize, std::vector<uint8_t>& out, size_t count,
+                    size_t rowWidth, const ProgressHandler& progress) {
     if (minCodeSize > kMaxCodeSize - 1) throw GifError{GifFault::InvalidCode};
     minCodeSize_ = minCodeSize;
     clear_ = 1 << minCodeSize;
@@ -94,11 +92,11 @@ void GifLzw::Decode(GifDataBlocks& data, int minCodeSize, uint8_t* out, size_t c
     bits_ = 0;
     bitCount_ = 0;
     Restart();
+    out.clear();
     bool firstCode = true;
-    size_t written = 0;
     long lastReported = 0;
     int code = 0;
-    while (written < count && ReadCode(data, code)) {
+    while (out.size() < count && ReadCode(data, code)) {
         if (code == end) break;
         // A literal is an index of a colour table; larger codes below the clear code cannot be one.
         if (code < clear_ && code > 0xFF) throw GifError{GifFault::InvalidCode};
@@ -108,16 +106,16 @@ void GifLzw::Decode(GifDataBlocks& data, int minCodeSize, uint8_t* out, size_t c
         } else if (firstCode) {
             if (code > clear_) throw GifError{GifFault::InvalidCode};
             firstCode = false;
-            out[written++] = static_cast<uint8_t>(code);
+            out.push_back(static_cast<uint8_t>(code));
             previous_ = code;
             firstChar_ = static_cast<uint8_t>(code);
         } else {
             if (code > nextFree_ || code >= kTableSize) throw GifError{GifFault::InvalidCode};
-            written += WriteString(code, out + written, count - written);
+            WriteString(code, out, count - out.size());
             AddEntry();
             previous_ = code;
         }
-        const long row = static_cast<long>(written / rowWidth);
+        const long row = static_cast<long>(out.size() / rowWidth);
         if (row >= lastReported + 10) {
             lastReported = row;
             if (progress) progress(row);

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 // The LZW decompressor of one GIF image: variable-length codes (least significant bit first) from
 // the image's data sub-blocks, expanded into colour indexes through a string table of 4096 entries.
@@ -29,10 +30,10 @@ public:
     // Called with the row reached, each time it is 10 or more rows past the last one reported.
     using ProgressHandler = std::function<void(long row)>;
 
-    // Decodes codes of minimum size minCodeSize from data into out until count indexes are written,
-    // the end code comes or the data ends; what is not written keeps its value. Raises InvalidCode
-    // for a code the table cannot hold (and for a minimum code size above 11).
-    void Decode(GifDataBlocks& data, int minCodeSize, uint8_t* out, size_t count, size_t rowWidth,
+    // Decodes codes of minimum size minCodeSize from data into out (emptied first) until count
+    // indexes are written, the end code comes or the data ends; out holds only what the data gave.
+    // Raises InvalidCode for a code the table cannot hold (and for a minimum code size above 11).
+    void Decode(GifDataBlocks& data, int minCodeSize, std::vector<uint8_t>& out, size_t count, size_t rowWidth,
                 const ProgressHandler& progress);
 
     static constexpr int kMaxCodeSize = 12;
@@ -44,7 +45,7 @@ private:
     bool ReadCode(GifDataBlocks& data, int& code);
     void Restart();
     int PushString(int code, int top);
-    size_t WriteString(int code, uint8_t* out, size_t room);
+    void WriteString(int code, std::vector<uint8_t>& out, size_t room);
     void AddEntry();
 
     int clear_ = 0;

@@ -28,14 +28,15 @@ HRESULT RaiseFault(GifFault fault) {
     return RaiseHResult(static_cast<HRESULT>(GifFaultNumber(fault)), kSource, GifFaultText(fault));
 }
 
-// A byte array with bounds 0 to size - 1 (an empty array for size 0).
-SAFEARRAY* ByteArray(const uint8_t* bytes, size_t size) {
+// A byte array with bounds 0 to size - 1 (an empty array for size 0) that starts with the given
+// bytes and is 0 after them.
+SAFEARRAY* ByteArray(size_t size, const uint8_t* bytes, size_t count) {
     SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(size));
     if (!array) throw std::bad_alloc();
-    if (size == 0) return array;
+    if (count == 0) return array;
     void* data = nullptr;
     SafeArrayAccessData(array, &data);
-    std::memcpy(data, bytes, size);
+    std::memcpy(data, bytes, count < size ? count : size);
     SafeArrayUnaccessData(array);
     return array;
 }
@@ -226,13 +227,16 @@ STDMETHODIMP KxGifPlayer::get_DelayTime(LONG* out) { return Report(out, decoder_
 STDMETHODIMP KxGifPlayer::get_ImageLut(SAFEARRAY** ImageLut) {
     if (!ImageLut) return E_POINTER;
     *ImageLut = nullptr;
-    return Guard(kSource, [&] { *ImageLut = ByteArray(decoder_.FrameTable().data(), decoder_.FrameTable().size()); });
+    return Guard(kSource, [&] { *ImageLut = ByteArray(GifDecoder::kTableBytes, decoder_.FrameTable().data(), GifDecoder::kTableBytes); });
 }
 
 STDMETHODIMP KxGifPlayer::get_ImageBits(SAFEARRAY** ImageBits) {
     if (!ImageBits) return E_POINTER;
     *ImageBits = nullptr;
-    return Guard(kSource, [&] { *ImageBits = ByteArray(decoder_.ImageBits().data(), decoder_.ImageBits().size()); });
+    return Guard(kSource, [&] {
+        const std::vector<uint8_t>& decoded = decoder_.DecodedBits();
+        *ImageBits = ByteArray(decoder_.ImageBitsSize(), decoded.data(), decoded.size());
+    });
 }
 
 // --- player properties ---

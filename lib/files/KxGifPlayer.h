@@ -58,9 +58,10 @@ public:
     STDMETHODIMP GifPlay() override;
     STDMETHODIMP GifStop() override;
 
-    // For tests: the playback timer and the picture last shown.
+    // For tests: the playback timer, the picture last shown and the surface it is drawn on.
     WindowTimer& Timer1() { return *timer1_; }
     IPicture* PicView() const { return picView_.get(); }
+    HDC SurfaceDc() const { return Hdc(); }
 
 protected:
     void InitProperties() override;

@@ -71,37 +71,13 @@ TEST(LabelTypeLibrary, EnumerationsOfTheLabel) {
     kxtest::ComScope com;
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
-    const struct {
-        const wchar_t* type;
-        std::vector<std::pair<const wchar_t*, long>> members;
-    } cases[] = {
+    const kxtest::EnumerationMembers cases[] = {
         {L"kxlBorderStyle", {{L"kxlbNone", 0}, {L"kxlbSunken", 1}, {L"kxlbFlat", 2}, {L"kxlbRaised", 3},
                              {L"kxlbRaisedSunken", 4}, {L"kxlbSunkenRaised", 5}}},
         {L"kxlTextStyle", {{L"kxlNormal", 0}, {L"kxlRaised", 1}, {L"kxlSunken", 2}}},
         {L"kxFrameBackStyle", {{L"kxfSolid", 0}, {L"kxfGradiantUpDown", 1}, {L"kxfGradiantLeftRight", 2}}},
     };
-    for (const auto& c : cases) {
-        ITypeInfo* info = nullptr;
-        MEMBERID id = 0;
-        USHORT found = 1;
-        ASSERT_EQ(S_OK, library->FindName(const_cast<LPOLESTR>(c.type), 0, &info, &id, &found));
-        ASSERT_EQ(1, found);
-        TYPEATTR* attr = nullptr;
-        info->GetTypeAttr(&attr);
-        ASSERT_EQ(c.members.size(), attr->cVars);
-        for (UINT i = 0; i < attr->cVars; ++i) {
-            VARDESC* var = nullptr;
-            info->GetVarDesc(i, &var);
-            BSTR name = nullptr;
-            info->GetDocumentation(var->memid, &name, nullptr, nullptr, nullptr);
-            EXPECT_STREQ(c.members[i].first, name);
-            EXPECT_EQ(c.members[i].second, var->lpvarValue->lVal) << c.members[i].first;
-            SysFreeString(name);
-            info->ReleaseVarDesc(var);
-        }
-        info->ReleaseTypeAttr(attr);
-        info->Release();
-    }
+    for (const auto& c : cases) kxtest::ExpectEnumeration(library, c);
     library->Release();
 }
 
