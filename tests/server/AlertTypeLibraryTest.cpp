@@ -178,10 +178,7 @@ TEST(AlertTypeLibrary, EnumerationsOfTheAlert) {
     kxtest::ComScope com;
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
-    const struct {
-        const wchar_t* type;
-        std::vector<std::pair<const wchar_t*, long>> members;
-    } cases[] = {
+    const kxtest::EnumerationMembers cases[] = {
         {L"kxAWBackStyle", {{L"Solid", 0}, {L"Gradient", 1}}},
         {L"kxAWBorderStyle", {{L"kxAWRectangle", 0}, {L"kxAWRound", 1}, {L"kxAWCircle", 2}}},
         {L"kxAWShowPosition",
@@ -197,7 +194,7 @@ TEST(AlertTypeLibrary, EnumerationsOfTheAlert) {
           {L"FadeAndZoomAndMoveUpToDown", 16}, {L"FadeAndZoomAndMoveLeftToRight", 17},
           {L"FadeAndZoomAndMoveRightToLeft", 18}, {L"NoneStyle", 99}}},
     };
-    for (const auto& c : cases) kxtest::ExpectEnumeration(library, c.type, c.members);
+    for (const auto& c : cases) kxtest::ExpectEnumeration(library, c);
     library->Release();
 }
 

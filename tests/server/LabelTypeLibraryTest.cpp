@@ -71,16 +71,13 @@ TEST(LabelTypeLibrary, EnumerationsOfTheLabel) {
     kxtest::ComScope com;
     ITypeLib* library = nullptr;
     ASSERT_EQ(S_OK, LoadRegTypeLib(LIBID_Korvix32, 1, 0, LOCALE_NEUTRAL, &library));
-    const struct {
-        const wchar_t* type;
-        std::vector<std::pair<const wchar_t*, long>> members;
-    } cases[] = {
+    const kxtest::EnumerationMembers cases[] = {
         {L"kxlBorderStyle", {{L"kxlbNone", 0}, {L"kxlbSunken", 1}, {L"kxlbFlat", 2}, {L"kxlbRaised", 3},
                              {L"kxlbRaisedSunken", 4}, {L"kxlbSunkenRaised", 5}}},
         {L"kxlTextStyle", {{L"kxlNormal", 0}, {L"kxlRaised", 1}, {L"kxlSunken", 2}}},
         {L"kxFrameBackStyle", {{L"kxfSolid", 0}, {L"kxfGradiantUpDown", 1}, {L"kxfGradiantLeftRight", 2}}},
     };
-    for (const auto& c : cases) kxtest::ExpectEnumeration(library, c.type, c.members);
+    for (const auto& c : cases) kxtest::ExpectEnumeration(library, c);
     library->Release();
 }
 

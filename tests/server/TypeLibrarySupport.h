@@ -76,24 +76,28 @@ inline void ExpectInterfaceAndEvents(ITypeLib* library, REFIID iid, const std::v
     info->Release();
 }
 
-// An enumeration of the library lists exactly these members with their values, in order.
-inline void ExpectEnumeration(ITypeLib* library, const wchar_t* type,
-                              const std::vector<std::pair<const wchar_t*, long>>& members) {
+// An enumeration of the library lists exactly these members with these values, in order.
+struct EnumerationMembers {
+    const wchar_t* type;
+    std::vector<std::pair<const wchar_t*, long>> members;
+};
+
+inline void ExpectEnumeration(ITypeLib* library, const EnumerationMembers& expected) {
     ITypeInfo* info = nullptr;
     MEMBERID id = 0;
     USHORT found = 1;
-    ASSERT_EQ(S_OK, library->FindName(const_cast<LPOLESTR>(type), 0, &info, &id, &found));
+    ASSERT_EQ(S_OK, library->FindName(const_cast<LPOLESTR>(expected.type), 0, &info, &id, &found));
     ASSERT_EQ(1, found);
     TYPEATTR* attr = nullptr;
     info->GetTypeAttr(&attr);
-    EXPECT_EQ(members.size(), attr->cVars);
-    for (UINT i = 0; i < attr->cVars && i < members.size(); ++i) {
+    EXPECT_EQ(expected.members.size(), attr->cVars) << expected.type;
+    for (UINT i = 0; i < attr->cVars && i < expected.members.size(); ++i) {
         VARDESC* var = nullptr;
         info->GetVarDesc(i, &var);
         BSTR name = nullptr;
         info->GetDocumentation(var->memid, &name, nullptr, nullptr, nullptr);
-        EXPECT_STREQ(members[i].first, name);
-        EXPECT_EQ(members[i].second, var->lpvarValue->lVal) << members[i].first;
+        EXPECT_STREQ(expected.members[i].first, name);
+        EXPECT_EQ(expected.members[i].second, var->lpvarValue->lVal) << expected.members[i].first;
         SysFreeString(name);
         info->ReleaseVarDesc(var);
     }
