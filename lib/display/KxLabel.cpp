@@ -415,13 +415,8 @@ STDMETHODIMP KxLabel::put_CanGetFocus(VARIANT_BOOL CanGetFocus) {
 
 const wchar_t* KxLabel::ErrorSource() const { return kSource; }
 
-// The label's own font (a new reference); error 424 without one.
-IFont* KxLabel::ShortcutFont() const {
-    IFont* font = nullptr;
-    if (!font_ || FAILED(font_->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font))))
-        throw Error(kErrObjectRequired);
-    return font;
-}
+// The label's own font.
+IFontDisp* KxLabel::ShortcutFont() const { return font_; }
 
 void KxLabel::ShortcutFontChanged() { Redraw(); }
 void KxLabel::RightToLeftChanged() { Redraw(); }

@@ -66,7 +66,7 @@ public:
 
 protected:
     const wchar_t* ErrorSource() const override;
-    IFont* ShortcutFont() const override;
+    IFontDisp* ShortcutFont() const override;
     void ShortcutFontChanged() override;
     void RightToLeftChanged() override;
     HWND MemberWindow() const override;

@@ -4,7 +4,8 @@
 
 #include "Control.h"
 #include "ErrorInfo.h"
-#include "Rounding.h"
+#include "FontViews.h"
+#include "Text.h"
 #include "WindowMembers.h"
 
 // A control whose interface carries the members most controls share: the font shortcuts FontBold ...
@@ -40,27 +41,16 @@ public:
         return LetFontFlag(L"FontUnderline", &IFont::put_Underline, FontUnderline);
     }
     STDMETHODIMP get_FontName(BSTR* FontName) override {
-        return GetFont(FontName, [](IFont* font, BSTR* out) { return font->get_Name(out); });
+        return GetFont(FontName, [&] { return ToBstr(ReadFontName(ShortcutFont())); });
     }
     STDMETHODIMP put_FontName(BSTR FontName) override {
-        return LetFont(L"FontName", [&](IFont* font) { return font->put_Name(FontName); });
+        return LetFont(L"FontName", [&] { WriteFontName(ShortcutFont(), FromBstr(FontName)); });
     }
     STDMETHODIMP get_FontSize(FLOAT* FontSize) override {
-        return GetFont(FontSize, [](IFont* font, FLOAT* out) {
-            CY size = {};
-            const HRESULT hr = font->get_Size(&size);
-            *out = static_cast<FLOAT>(static_cast<double>(size.int64) / 10000.0);
-            return hr;
-        });
+        return GetFont(FontSize, [&] { return ReadFontSize(ShortcutFont()); });
     }
     STDMETHODIMP put_FontSize(FLOAT FontSize) override {
-        return LetFont(L"FontSize", [&](IFont* font) {
-            const double tenThousandths = RoundHalfEven(static_cast<double>(FontSize) * 10000.0);
-            if (!(tenThousandths >= 0 && tenThousandths <= 9.2e18)) throw Error(kErrInvalidPropertyValue);
-            CY size = {};
-            size.int64 = static_cast<LONGLONG>(tenThousandths);
-            return font->put_Size(size);
-        });
+        return LetFont(L"FontSize", [&] { WriteFontSize(ShortcutFont(), FontSize); });
     }
 
     STDMETHODIMP get_MousePointer(LONG* MousePointer) override {
@@ -103,50 +93,33 @@ public:
 protected:
     // The source named by the control's errors ("Korvix32.<class>").
     virtual const wchar_t* ErrorSource() const = 0;
-    // The font the shortcuts read and change, as a new reference; error 424 when there is none.
-    virtual IFont* ShortcutFont() const {
-        IFont* font = nullptr;
-        IFontDisp* object = this->Font();
-        if (!object || FAILED(object->QueryInterface(IID_IFont, reinterpret_cast<void**>(&font))))
-            throw Error(kErrObjectRequired);
-        return font;
-    }
+    // The font the shortcuts read and change (borrowed); without one they raise error 424.
+    virtual IFontDisp* ShortcutFont() const { return this->Font(); }
     // After a shortcut changed the font, and after RightToLeft changed: the control shows the change.
     virtual void ShortcutFontChanged() = 0;
     virtual void RightToLeftChanged() = 0;
 
 private:
-    template <class Value, class ReadFont>
-    HRESULT GetFont(Value* out, ReadFont read) {
+    template <class Value, class Read>
+    HRESULT GetFont(Value* out, Read read) {
         return Guard(ErrorSource(), [&] {
             if (!out) throw Error(kErrInvalidCall);
-            IFont* font = ShortcutFont();
-            const HRESULT hr = read(font, out);
-            font->Release();
-            if (FAILED(hr)) throw Error(kErrInvalidPropertyValue);
+            *out = read();
         });
     }
     template <class Change>
     HRESULT LetFont(const wchar_t* name, Change change) {
         return Guard(ErrorSource(), [&] {
-            IFont* font = ShortcutFont();
-            const HRESULT hr = change(font);
-            font->Release();
-            if (FAILED(hr)) throw Error(kErrInvalidPropertyValue);
+            change();
             this->PropertyChanged(name);
             ShortcutFontChanged();
         });
     }
-    HRESULT GetFontFlag(VARIANT_BOOL* out, HRESULT (STDMETHODCALLTYPE IFont::*read)(BOOL*)) {
-        return GetFont(out, [read](IFont* font, VARIANT_BOOL* value) {
-            BOOL flag = FALSE;
-            const HRESULT hr = (font->*read)(&flag);
-            *value = flag ? VARIANT_TRUE : VARIANT_FALSE;
-            return hr;
-        });
+    HRESULT GetFontFlag(VARIANT_BOOL* out, FontFlagReader read) {
+        return GetFont(out, [&] { return ReadFontFlag(ShortcutFont(), read) ? VARIANT_TRUE : VARIANT_FALSE; });
     }
-    HRESULT LetFontFlag(const wchar_t* name, HRESULT (STDMETHODCALLTYPE IFont::*write)(BOOL), VARIANT_BOOL value) {
-        return LetFont(name, [&](IFont* font) { return (font->*write)(value != VARIANT_FALSE); });
+    HRESULT LetFontFlag(const wchar_t* name, FontFlagWriter write, VARIANT_BOOL value) {
+        return LetFont(name, [&] { WriteFontFlag(ShortcutFont(), write, value != VARIANT_FALSE); });
     }
 };
 
