@@ -9,6 +9,8 @@ mkdir -p "$out"
 cd "$out"
 frames=(-size 40x30 xc:'#204080' \( -size 16x12 gradient:red-yellow -repage +4+6 \)
         \( -size 10x10 xc:'#30c050' -repage +20+12 \))
+convert -delay 10 -dispose Undefined "${frames[@]}" -loop 0 dispose-undefined.gif
+convert -delay 10 -dispose None "${frames[@]}" -loop 0 dispose-none.gif
 convert -delay 10 -dispose Background "${frames[@]}" -loop 0 dispose-background.gif
 convert -delay 10 -dispose Previous "${frames[@]}" -loop 0 dispose-previous.gif
 convert -size 37x23 gradient:yellow-navy -colors 16 -interlace GIF interlaced.gif
