@@ -67,7 +67,7 @@ fuzz_target() {
     [ -d "$root/tests/fuzz/$name.seeds" ] && seeds=("$root/tests/fuzz/$name.seeds")
     log=$out/$name.log
     rm -f "$out/$name"-crash-* "$out/$name"-leak-* "$out/$name"-timeout-* "$out/$name"-oom-*
-    "$out/$name" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 \
+    "$out/$name" -max_total_time="$seconds" -print_final_stats=1 -timeout=10 -rss_limit_mb=2048 \
         -artifact_prefix="$out/$name-" "$corpus" "${seeds[@]}" >"$log" 2>&1
     local status=$?
     executions=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' | tail -1)
