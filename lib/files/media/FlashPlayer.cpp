@@ -1,0 +1,46 @@
+#include "FlashPlayer.h"
+
+#include "LateBinding.h"
+
+namespace kx {
+namespace {
+constexpr int kFramesForward = 10;
+constexpr int kFramesBack = 15;
+}  // namespace
+
+bool FlashPlayer::Play(const std::wstring& movie, bool loop) const {
+    PutTextProperty(control_, L"Movie", movie);
+    PutBoolProperty(control_, L"Loop", loop);
+    Call(L"Play");
+    return GetLongProperty(control_, L"TotalFrames") != 0;
+}
+
+void FlashPlayer::Pause() const { Call(L"Stop"); }
+
+void FlashPlayer::StopAndRewind() const {
+    Call(L"StopPlay");
+    Call(L"Rewind");
+    Call(L"Stop");
+}
+
+void FlashPlayer::StepForward() const {
+    CallTimes(L"Forward", kFramesForward);
+    Call(L"Play");
+}
+
+void FlashPlayer::StepBack() const {
+    CallTimes(L"Back", kFramesBack);
+    Call(L"Play");
+}
+
+// A method without arguments; its result, if any, is dropped.
+void FlashPlayer::Call(const wchar_t* method) const {
+    OwnedVariant ignored;
+    GetProperty(control_, method, ignored);
+}
+
+void FlashPlayer::CallTimes(const wchar_t* method, int times) const {
+    for (int i = 0; i < times; ++i) Call(method);
+}
+
+}  // namespace kx
