@@ -113,8 +113,10 @@ public:
         return player != nullptr;
     }
 
-    // Events in the order raised; PositionChange's values apart.
+    // Events in the order raised, with the time and the Duration at each; PositionChange's values apart.
     std::vector<DISPID> events;
+    std::vector<DWORD> times;
+    std::vector<long> durations;
     std::vector<long> positions;
     int Count(DISPID id) const {
         int count = 0;
@@ -130,6 +132,8 @@ public:
     }
     void ClearEvents() {
         events.clear();
+        times.clear();
+        durations.clear();
         positions.clear();
     }
     std::function<void(DISPID)> onEvent;  // runs after recording
@@ -139,6 +143,8 @@ public:
 private:
     void Record(DISPID id, DISPPARAMS* params) {
         events.push_back(id);
+        times.push_back(GetTickCount());
+        durations.push_back(Duration());
         if (id == kPositionChange && params && params->cArgs == 1) {
             const VARIANT& arg = params->rgvarg[0];
             positions.push_back(arg.vt == (VT_BYREF | VT_I4) ? *arg.plVal : arg.lVal);
