@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "MediaFixture.h"
+#include "PersistenceTestSupport.h"
 
 namespace {
 
@@ -177,6 +178,24 @@ TEST(MediaPlaybackTest, ForewardAndBackwardMoveFiveSeconds) {
     EXPECT_GE(GraphSeconds(m), 0.0);
     EXPECT_LT(GraphSeconds(m), 1.0);
     EXPECT_EQ((std::vector<DISPID>{kActionForeward, kActionBackward, kActionBackward}), m.Actions());
+    m.Stop();
+}
+
+// Loaded in run mode, the player starts its file RepeatEvery seconds after loading.
+TEST(MediaPlaybackTest, LoadedInRunModePlaybackStartsRepeatEverySecondsLater) {
+    MediaFiles files;
+    kxtest::SavedBag bag;
+    VARIANT name = kxtest::Text(files.Wave(L"two.wav", 2).c_str());
+    bag.bag->Write(L"FileName", &name);
+    VariantClear(&name);
+    VARIANT every = kxtest::Long(1);
+    bag.bag->Write(L"RepeatEvery", &every);
+    const DWORD loaded = GetTickCount();
+    HostedMedia m(bag.bag, true);
+    ASSERT_TRUE(PumpUntil([&] { return m.Playing(); }, 10000));
+    EXPECT_GE(GetTickCount() - loaded, 800u);
+    EXPECT_EQ(std::vector<DISPID>{kActionPlay}, m.Actions());
+    EXPECT_EQ(8520, m.Duration());
     m.Stop();
 }
 
