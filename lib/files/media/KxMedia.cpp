@@ -4,8 +4,8 @@
 #include "ErrorInfo.h"
 #include "FlashPlayer.h"
 #include "Handles.h"
-#include "LateBinding.h"
 #include "MediaFace.h"
+#include "MemberCalls.h"
 #include "PlaybackGraph.h"
 
 namespace kx {
@@ -249,7 +249,7 @@ bool KxMedia::EndWithNothingPlayed() {
 // The window that owns the video: WindowControl's Hwnd; null when there is none.
 HWND KxMedia::VideoOwner() const {
     HWND owner = nullptr;
-    Attempt([&] { owner = HandleFromLong<HWND>(GetLongProperty(windowControl_.get(), L"Hwnd")); });
+    Attempt([&] { owner = HandleFromLong<HWND>(GetLongMember(windowControl_.get(), L"Hwnd")); });
     return owner && IsWindow(owner) ? owner : nullptr;
 }
 
