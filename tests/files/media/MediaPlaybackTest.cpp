@@ -124,7 +124,7 @@ TEST(MediaPlaybackTest, PositionsRiseThenMinusOneAndTheRestartWaitsRepeatEvery) 
     while (m.events[pause] != kActionPause) ++pause;
     size_t replay = pause + 1;
     while (m.events[replay] != kActionPlay) ++replay;
-    EXPECT_GE(m.times[replay] - m.times[pause], 1500u);
+    EXPECT_GE(m.times[replay] - m.times[pause], 900u);  // Timer2's second ticks fall anywhere in the first second
     const size_t firstPositions = std::count(m.events.begin(), m.events.begin() + pause, kxtest::kPositionChange);
     ASSERT_GE(firstPositions, 3u);
     for (size_t i = 1; i < firstPositions; ++i) EXPECT_LE(m.positions[i - 1], m.positions[i]) << i;
