@@ -7,9 +7,11 @@ source "$(dirname "$0")/common.sh"
 
 packages=(cmake make python3 mingw-w64-tools libwine-dev wine wine64 xvfb x11-apps x11-utils imagemagick
           googletest locales fonts-dejavu-core fonts-farsiweb fonts-wine fonts-liberation myspell-fa
-          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix)
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+          gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+# Wine's media playback graph decodes through GStreamer of its own architecture (WAV and AVI parsers are in "good").
 if kx_kernel_runs_ia32; then
-    packages+=(wine32:i386)
+    packages+=(wine32:i386 gstreamer1.0-plugins-base:i386 gstreamer1.0-plugins-good:i386)
 fi
 
 missing=()

@@ -25,6 +25,8 @@ constexpr NumberText kTexts[] = {
     {76, L"Path not found"},
     {91, L"Object variable or With block variable not set"},
     {380, L"Invalid property value"},
+    {382, L"Set not supported at runtime"},
+    {387, L"Set not permitted"},
     {424, L"Object required"},
     {438, L"Object doesn't support this property or method"},
     {448, L"Named argument not found"},

@@ -23,6 +23,8 @@ enum ErrorNumber : int {
     kErrObjectRequired = 424,
     kErrInvalidPicture = 481,
     kErrInvalidPropertyValue = 380,
+    kErrSetNotSupportedAtRuntime = 382,
+    kErrSetNotPermitted = 387,
 };
 
 const wchar_t* ErrorText(int number);
