@@ -379,12 +379,9 @@ void KxGifPlayer::WriteProperties(const PropertyWriter& bag) {
 
 // The file is closed and the timer stopped; a caller's pending error survives the clean-up.
 void KxGifPlayer::Terminate() {
-    IErrorInfo* pending = nullptr;
-    GetErrorInfo(0, &pending);
+    const PendingErrorKeeper keeper;
     timer1_->SetEnabled(false);
     decoder_.Close();
-    SetErrorInfo(0, pending);
-    if (pending) pending->Release();
 }
 
 }  // namespace kx

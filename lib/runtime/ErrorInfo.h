@@ -43,6 +43,22 @@ struct Error {
 HRESULT RaiseError(int number, const wchar_t* source, const std::wstring& text = {});
 HRESULT RaiseHResult(HRESULT hr, const wchar_t* source, const std::wstring& text);
 
+// Keeps the thread's pending error across work that may set or clear it (a control's teardown while its
+// host still reads the error of the call that released it).
+class PendingErrorKeeper {
+public:
+    PendingErrorKeeper() { GetErrorInfo(0, &pending_); }
+    ~PendingErrorKeeper() {
+        SetErrorInfo(0, pending_);
+        if (pending_) pending_->Release();
+    }
+    PendingErrorKeeper(const PendingErrorKeeper&) = delete;
+    PendingErrorKeeper& operator=(const PendingErrorKeeper&) = delete;
+
+private:
+    IErrorInfo* pending_ = nullptr;
+};
+
 // Runs a member body; every C++ exception becomes a COM error of the given source.
 template <class Body>
 HRESULT Guard(const wchar_t* source, Body&& body) noexcept {

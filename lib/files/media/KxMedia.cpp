@@ -406,13 +406,10 @@ void KxMedia::Paint() { DrawMediaFace(Hdc(), ScaleWidth(), ScaleHeight()); }
 
 // Playback ends with the control; a caller's pending error survives the clean-up.
 void KxMedia::Terminate() {
-    IErrorInfo* pending = nullptr;
-    GetErrorInfo(0, &pending);
+    const PendingErrorKeeper keeper;
     Stop(true);
     ReleaseGraph();
     SetTimers(false);
-    SetErrorInfo(0, pending);
-    if (pending) pending->Release();
 }
 
 }  // namespace kx
