@@ -1,6 +1,7 @@
 #include "ScrollLook.h"
 
 #include "Korvix32_h.h"
+#include "ScrollLookPainters.h"
 
 namespace kx {
 namespace {
@@ -13,11 +14,11 @@ struct StyleRow {
 // Windows XP, Windows Theme, Plastik, Galaxy and Office 2003 size their thumbs here; their painters are not
 // built yet, so they draw nothing.
 const StyleRow kLooks[] = {
-    {kxSBNormal, {8, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBSoft, {8, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBFlat, {8, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBJava, {8, 2, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBOfficeXP, {8, 1, 0, nullptr, nullptr, nullptr, nullptr}},
+    {kxSBNormal, {8, 0, 0, PaintNormalAll, PaintNormalAll, PaintNormalPart, PaintNormalPart}},
+    {kxSBSoft, {8, 0, 0, PaintSoftAll, PaintSoftAll, PaintSoftPart, PaintSoftPart}},
+    {kxSBFlat, {8, 0, 0, PaintFlatAll, PaintFlatAll, PaintFlatPart, PaintFlatPart}},
+    {kxSBJava, {8, 2, 0, PaintJavaAll, PaintJavaAll, PaintJavaPart, PaintJavaPart}},
+    {kxSBOfficeXP, {8, 1, 0, PaintOfficeXPAll, PaintOfficeXPAll, PaintOfficeXPPart, PaintOfficeXPPart}},
     {kxSBWindowsXP, {20, 0, 1, nullptr, nullptr, nullptr, nullptr}},
     {kxSBWindowsTheme, {20, 0, 1, nullptr, nullptr, nullptr, nullptr}},
     {kxSBPlastik, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
