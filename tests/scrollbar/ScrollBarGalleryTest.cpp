@@ -45,12 +45,16 @@ TEST(ScrollBarGalleryTest, FiveLooksBothWaysInEveryState) {
     EXPECT_TRUE(kxtest::SavePng(picture, kxtest::BesideThisProgram(L"scrollbar-gallery.png")));
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
 // A hundred bars made and dropped leave no window behind.
 TEST(ScrollBarGalleryTest, CreatingAndDroppingBarsLeavesNoWindows) {
     auto windows = [] {
         int count = 0;
-        EnumThreadWindows(GetCurrentThreadId(), [](HWND, LPARAM n) -> BOOL { ++*reinterpret_cast<int*>(n); return TRUE; },
-                          reinterpret_cast<LPARAM>(&count));
+        EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
         return count;
     };
     { kxtest::LooseScrollBar warm; }
