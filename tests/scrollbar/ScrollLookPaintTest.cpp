@@ -80,6 +80,26 @@ TEST(ScrollLookPaint, SoftKeepsOneRingAndOffsetsItsHotGlyph) {
     ExpectPixels(s, {{1, 8, 8, RGB(228, 228, 228)}}, "soft hot");
 }
 
+// A hot arrow's triangle: Soft adds 128 to each channel, Normal maps it to 128 + 127 x c \ 255.
+TEST(ScrollLookPaint, HotTrianglesOfNormalAndSoft) {
+    const struct {
+        COLORREF fore, soft, normal;
+    } cases[] = {
+        {RGB(0, 0, 0), RGB(128, 128, 128), RGB(128, 128, 128)},
+        {RGB(100, 100, 100), RGB(228, 228, 228), RGB(177, 177, 177)},
+        {RGB(200, 0, 0), RGB(255, 128, 128), RGB(227, 128, 128)},
+        {RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)},
+    };
+    for (const auto& c : cases) {
+        for (kxScrollStyle style : {kxSBSoft, kxSBNormal}) {
+            LooseScrollBar s(17, 300);
+            Dress(s, style, Face(), c.fore);
+            s.Hover(1);
+            EXPECT_EQ(s.BoxAt(1, 8, 8), style == kxSBSoft ? c.soft : c.normal) << style << " " << c.fore;
+        }
+    }
+}
+
 TEST(ScrollLookPaint, FlatRingsBordersAndGlyphsInOneEdgeColourAndBlackWhenHot) {
     LooseScrollBar s(17, 300);
     const COLORREF back = RGB(90, 140, 200);
