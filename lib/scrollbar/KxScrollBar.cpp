@@ -335,8 +335,8 @@ void KxScrollBar::Repaint(const Geometry& geometry) {
     }
 }
 
-ScrollPaint KxScrollBar::PaintArguments() const {
-    return {const_cast<KxScrollBar*>(this)->Surface(), Hwnd(), boxList_, backColor_, foreColor_, SurfaceEnabled(),
+ScrollPaint KxScrollBar::PaintArguments() {
+    return {Surface(), Hwnd(), boxList_, backColor_, foreColor_, SurfaceEnabled(),
             Vertical(), hitState_, sizes_, colors_};
 }
 

@@ -102,7 +102,7 @@ private:
     void PaintScrollPart(int part);
     void LayOutBoxes(const ScrollLook& look);
     void PlaceThumb();
-    ScrollPaint PaintArguments() const;
+    ScrollPaint PaintArguments();
     double TrackLength() const;
     bool Vertical() const { return direction_ == kxSBVertical; }
     void SetColors(long back, long fore);
