@@ -18,6 +18,7 @@
 #include "KxGetMask.h"
 #include "KxGifPlayer.h"
 #include "KxMedia.h"
+#include "KxScrollBar.h"
 
 namespace kx {
 namespace {
@@ -39,6 +40,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
     {&CLSID_kxMedia, L"kxMedia", &CreateInstance<KxMedia>, true},
+    {&CLSID_kxScrollBar, L"kxScrollBar", &CreateInstance<KxScrollBar>, true},
 };
 }  // namespace
 
