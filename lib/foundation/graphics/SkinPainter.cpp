@@ -1,9 +1,8 @@
-#include "ButtonPainter.h"
+#include "SkinPainter.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "ButtonColor.h"
 #include "DrawingModule.h"
 #include "Rounding.h"
 
@@ -15,7 +14,7 @@ COLORREF Gdi(LookColor colour) { return static_cast<COLORREF>(colour) & 0x00FFFF
 // The surface, like the classic one, shows a system colour as what it stands for.
 COLORREF SurfaceColorref(LookColor colour) {
     const bool system = (static_cast<unsigned long>(colour) & 0xFF000000) == 0x80000000;
-    const long translated = system ? TranslateButtonColor(static_cast<OLE_COLOR>(colour)) : -1;
+    const long translated = system ? TranslateOleColor(colour) : -1;
     return Gdi(translated != -1 ? translated : colour);
 }
 
@@ -73,10 +72,10 @@ LookColor RampColor(LookColor first, LookColor last, int i, int n) {
                 RampChannel(a.blue, b.blue, i, n));
 }
 
-ButtonPainter::ButtonPainter(HDC dc, int width, int height, SurfaceSetter surface, HWND window)
+SkinPainter::SkinPainter(HDC dc, int width, int height, SurfaceSetter surface, HWND window)
     : dc_(dc), width_(width), height_(height), surface_(std::move(surface)), window_(window) {}
 
-void ButtonPainter::Surface(LookColor colour) const {
+void SkinPainter::Surface(LookColor colour) const {
     if (surface_) {
         surface_(SurfaceColorref(colour));
         return;
@@ -84,7 +83,7 @@ void ButtonPainter::Surface(LookColor colour) const {
     FillRectColor(dc_, 0, 0, width_, height_, static_cast<long>(SurfaceColorref(colour)));
 }
 
-void ButtonPainter::Ramp(int x1, int y, int x2, int n, LookColor first, LookColor last) const {
+void SkinPainter::Ramp(int x1, int y, int x2, int n, LookColor first, LookColor last) const {
     if (n < 0) return;
     if (n == 0) {  // no steps to divide into: the first colour alone
         Line(x1, y, x2, y, first);
@@ -93,7 +92,7 @@ void ButtonPainter::Ramp(int x1, int y, int x2, int n, LookColor first, LookColo
     for (int i = 0; i <= n; ++i) Line(x1, y + i, x2, y + i, RampColor(first, last, i, n));
 }
 
-void ButtonPainter::ColumnRamp(int x1, int y1, int x2, int y2, LookColor first, LookColor last) const {
+void SkinPainter::ColumnRamp(int x1, int y1, int x2, int y2, LookColor first, LookColor last) const {
     const int n = x2 - x1;
     if (n < 0) return;
     if (n == 0) {
@@ -103,7 +102,7 @@ void ButtonPainter::ColumnRamp(int x1, int y1, int x2, int y2, LookColor first, 
     for (int i = 0; i <= n; ++i) Line(x1 + i, y1, x1 + i, y2, RampColor(first, last, i, n));
 }
 
-void ButtonPainter::Line(int x1, int y1, int x2, int y2, LookColor colour) const {
+void SkinPainter::Line(int x1, int y1, int x2, int y2, LookColor colour) const {
     const HPEN pen = CreatePen(PS_SOLID, 1, Gdi(colour));
     const HGDIOBJ previous = SelectObject(dc_, pen);
     MoveToEx(dc_, x1, y1, nullptr);
@@ -112,31 +111,31 @@ void ButtonPainter::Line(int x1, int y1, int x2, int y2, LookColor colour) const
     DeleteObject(pen);
 }
 
-void ButtonPainter::Pixel(int x, int y, LookColor colour) const { SetPixel(dc_, x, y, Gdi(colour)); }
+void SkinPainter::Pixel(int x, int y, LookColor colour) const { SetPixel(dc_, x, y, Gdi(colour)); }
 
-void ButtonPainter::Pixels(std::initializer_list<LookPoint> points, LookColor colour) const {
+void SkinPainter::Pixels(std::initializer_list<LookPoint> points, LookColor colour) const {
     for (const LookPoint& p : points) Pixel(p.x, p.y, colour);
 }
 
-void ButtonPainter::Frame(LookColor colour) const {
+void SkinPainter::Frame(LookColor colour) const {
     DrawFrameRect(dc_, 0, 0, R(), B(), static_cast<long>(Gdi(colour)));
 }
 
-void ButtonPainter::Fill(int x, int y, int width, int height, LookColor colour) const {
+void SkinPainter::Fill(int x, int y, int width, int height, LookColor colour) const {
     if (width <= 0 || height <= 0) return;
     FillRectColor(dc_, x, y, width, height, static_cast<long>(Gdi(colour)));
 }
 
-void ButtonPainter::Gradient(int x1, int y1, int x2, int y2, LookColor top, LookColor bottom) const {
+void SkinPainter::Gradient(int x1, int y1, int x2, int y2, LookColor top, LookColor bottom) const {
     DrawGradient(dc_, x1, y1, x2, y2, top, bottom, 255, 255, true);
 }
 
-void ButtonPainter::Edge(UINT edge) const {
+void SkinPainter::Edge(UINT edge) const {
     RECT all = {0, 0, width_, height_};
     DrawEdge(dc_, &all, edge, BF_RECT);
 }
 
-void ButtonPainter::CornerPixels(int x, int y, int w, int h, LookColor a, LookColor b, LookColor c) const {
+void SkinPainter::CornerPixels(int x, int y, int w, int h, LookColor a, LookColor b, LookColor c) const {
     DrawFrameRect(dc_, x, y, w - 1, h - 1, static_cast<long>(Gdi(a)));
     DrawFrameRect(dc_, x + 1, y + 1, w - 1, h - 1, static_cast<long>(Gdi(b)));
     Pixels({{x, y + h}, {x + w, y}}, c);
@@ -144,7 +143,16 @@ void ButtonPainter::CornerPixels(int x, int y, int w, int h, LookColor a, LookCo
     Pixels({{x + 1, y + h - 1}, {x + w - 1, y + 1}}, mix);
 }
 
-bool ButtonPainter::Themed(const wchar_t* themeClass, int part, int state) const {
+void SkinPainter::Triangle(LookPoint a, LookPoint b, LookPoint c, LookColor colour) const {
+    const POINT points[] = {{a.x, a.y}, {b.x, b.y}, {c.x, c.y}};
+    const HRGN region = CreatePolygonRgn(points, 3, ALTERNATE);
+    const HBRUSH brush = CreateSolidBrush(Gdi(colour));
+    if (region && brush) FillRgn(dc_, region, brush);
+    if (brush) DeleteObject(brush);
+    if (region) DeleteObject(region);
+}
+
+bool SkinPainter::Themed(const wchar_t* themeClass, int part, int state) const {
     const ThemeLibrary& themes = Themes();
     if (!themes.Usable()) return false;
     void* theme = themes.open(window_, themeClass);
