@@ -60,8 +60,8 @@ struct FaceBox {
     int w, h, m;
     int X(FacePos p) const { return At(p, w); }
     int Y(FacePos p) const { return At(p, h); }
-    int At(FacePos p, int far) const {
-        return (p.anchor == Anchor::Near ? 0 : p.anchor == Anchor::Far ? far : m) + p.offset;
+    int At(FacePos p, int farEdge) const {
+        return (p.anchor == Anchor::Near ? 0 : p.anchor == Anchor::Far ? farEdge : m) + p.offset;
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ScrollLook.h"
 
 #include "Korvix32_h.h"
+#include "ScrollThemeLookPainters.h"
 
 namespace kx {
 namespace {
@@ -10,19 +11,17 @@ struct StyleRow {
     ScrollLook look;
 };
 
-// Windows XP, Windows Theme, Plastik, Galaxy and Office 2003 size their thumbs here; their painters are not
-// built yet, so they draw nothing.
 const StyleRow kLooks[] = {
     {kxSBNormal, {8, 0, 0, nullptr, nullptr, nullptr, nullptr}},
     {kxSBSoft, {8, 0, 0, nullptr, nullptr, nullptr, nullptr}},
     {kxSBFlat, {8, 0, 0, nullptr, nullptr, nullptr, nullptr}},
     {kxSBJava, {8, 2, 0, nullptr, nullptr, nullptr, nullptr}},
     {kxSBOfficeXP, {8, 1, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBWindowsXP, {20, 0, 1, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBWindowsTheme, {20, 0, 1, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBPlastik, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBGalaxy, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBOffice2003, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
+    {kxSBWindowsXP, {20, 0, 1, PaintWindowsXPAll, PaintWindowsXPAll, PaintWindowsXPPart, PaintWindowsXPPart}},
+    {kxSBWindowsTheme, {20, 0, 1, PaintWindowsThemeAll, PaintWindowsThemeAll, PaintWindowsThemePart, PaintWindowsThemePart}},
+    {kxSBPlastik, {20, 0, 0, PaintPlastikAll, PaintPlastikAll, PaintPlastikPart, PaintPlastikPart}},
+    {kxSBGalaxy, {20, 0, 0, PaintGalaxyAll, PaintGalaxyAll, PaintGalaxyPart, PaintGalaxyPart}},
+    {kxSBOffice2003, {20, 0, 0, PaintOffice2003All, PaintOffice2003All, PaintOffice2003Part, PaintOffice2003Part}},
 };
 
 }  // namespace

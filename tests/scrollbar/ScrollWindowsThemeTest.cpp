@@ -1,6 +1,7 @@
 // The Windows Theme look: each surface is one "scrollBar" part in one state on the surface's own window;
 // without a theme, the classic scroll-bar parts stand in.
 #include <gtest/gtest.h>
+#include <windows.h>
 #include <uxtheme.h>
 
 #include <initializer_list>
