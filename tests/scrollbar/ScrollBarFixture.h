@@ -108,6 +108,14 @@ public:
     COLORREF TrackAt(int x, int y) const { return GetPixel(bar->TrackSurface().Dc(), x, y); }
     COLORREF BoxAt(int part, int x, int y) const { return GetPixel(bar->Box(part).Dc(), x, y); }
 
+    // Messages to a box's window as the mouse would send them.
+    LRESULT ToBox(int part, UINT message, WPARAM keys = 0, int x = 3, int y = 3) const {
+        return SendMessageW(bar->Box(part).Hwnd(), message, keys, MAKELPARAM(x, y));
+    }
+    void Hover(int part) const { ToBox(part, WM_MOUSEMOVE); }
+    // A right-button press shows the part pressed without stepping or repeating.
+    void PressRight(int part) const { ToBox(part, WM_RBUTTONDOWN, MK_RBUTTON); }
+
     kx::KxScrollBar* bar = new kx::KxScrollBar();
     EventLog events;
 
