@@ -2,7 +2,6 @@
 // Windows Theme, Plastik, Galaxy and Office 2003 looks, and repaint that one box only.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 #include "ControlHost.h"
@@ -12,26 +11,15 @@
 
 namespace {
 
-void SendPointer(DWORD flags, POINT at = {}) {
+using kxtest::MovePointerTo;
+using kxtest::PumpUntil;
+
+// A button of the real pointer pressed or released where it is.
+void SendPointer(DWORD flags) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
-    if (flags & MOUSEEVENTF_ABSOLUTE) {
-        input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    }
     SendInput(1, &input, sizeof(input));
-}
-
-void MovePointerTo(POINT at) { SendPointer(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at); }
-
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
-        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
-        kxtest::PumpMessages(10);
-    }
-    return true;
 }
 
 // A vertical bar of one style, run mode, on a topmost host in a corner where no other test's windows come.
