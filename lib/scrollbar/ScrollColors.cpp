@@ -24,12 +24,12 @@ long ScrollColors::Translate(long colour) const {
 }
 
 void ScrollColors::Gradient(HDC dc, long x1, long y1, long x2, long y2, long first, long second,
-                            bool vertical) const {
+                            bool vertical, long alpha1, long alpha2) const {
     if (!graph_) return;
     LONG hdc = LongFromHandle(dc);
-    LONG a = x1, b = y1, c = x2, d = y2, one = first, two = second, alpha1 = 255, alpha2 = 255;
+    LONG a = x1, b = y1, c = x2, d = y2, one = first, two = second, start = alpha1, end = alpha2;
     VARIANT_BOOL down = vertical ? VARIANT_TRUE : VARIANT_FALSE;
-    graph_->DrawGradeint(&hdc, &a, &b, &c, &d, &one, &two, &alpha1, &alpha2, &down);
+    graph_->DrawGradeint(&hdc, &a, &b, &c, &d, &one, &two, &start, &end, &down);
 }
 
 }  // namespace kx

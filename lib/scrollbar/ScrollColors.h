@@ -17,8 +17,10 @@ public:
     long Base(long colour, long base) const;
     // kxGraph.TranslateColor: a system colour as its plain colour, -1 when it has none.
     long Translate(long colour) const;
-    // kxGraph.DrawGradeint, both ends opaque: first colour at the left edge, or the top when vertical.
-    void Gradient(HDC dc, long x1, long y1, long x2, long y2, long first, long second, bool vertical) const;
+    // kxGraph.DrawGradeint: first colour at the left edge, or the top when vertical; both ends opaque unless
+    // alphas are given.
+    void Gradient(HDC dc, long x1, long y1, long x2, long y2, long first, long second, bool vertical,
+                  long alpha1 = 255, long alpha2 = 255) const;
 
 private:
     _kxGraph* graph_;  // the control's own; lives as long as the control

@@ -2,6 +2,7 @@
 
 #include "Korvix32_h.h"
 #include "ScrollLookPainters.h"
+#include "ScrollThemeLookPainters.h"
 
 namespace kx {
 namespace {
@@ -11,19 +12,18 @@ struct StyleRow {
     ScrollLook look;
 };
 
-// Windows XP, Windows Theme, Plastik, Galaxy and Office 2003 size their thumbs here; their painters are not
-// built yet, so they draw nothing.
 const StyleRow kLooks[] = {
     {kxSBNormal, {8, 0, 0, PaintNormalAll, PaintNormalAll, PaintNormalPart, PaintNormalPart}},
     {kxSBSoft, {8, 0, 0, PaintSoftAll, PaintSoftAll, PaintSoftPart, PaintSoftPart}},
     {kxSBFlat, {8, 0, 0, PaintFlatAll, PaintFlatAll, PaintFlatPart, PaintFlatPart}},
     {kxSBJava, {8, 2, 0, PaintJavaAll, PaintJavaAll, PaintJavaPart, PaintJavaPart}},
     {kxSBOfficeXP, {8, 1, 0, PaintOfficeXPAll, PaintOfficeXPAll, PaintOfficeXPPart, PaintOfficeXPPart}},
-    {kxSBWindowsXP, {20, 0, 1, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBWindowsTheme, {20, 0, 1, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBPlastik, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBGalaxy, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
-    {kxSBOffice2003, {20, 0, 0, nullptr, nullptr, nullptr, nullptr}},
+    {kxSBWindowsXP, {20, 0, 1, PaintWindowsXPAll, PaintWindowsXPAll, PaintWindowsXPPart, PaintWindowsXPPart}},
+    {kxSBWindowsTheme,
+     {20, 0, 1, PaintWindowsThemeAll, PaintWindowsThemeAll, PaintWindowsThemePart, PaintWindowsThemePart}},
+    {kxSBPlastik, {20, 0, 0, PaintPlastikAll, PaintPlastikAll, PaintPlastikPart, PaintPlastikPart}},
+    {kxSBGalaxy, {20, 0, 0, PaintGalaxyAll, PaintGalaxyAll, PaintGalaxyPart, PaintGalaxyPart}},
+    {kxSBOffice2003, {20, 0, 0, PaintOffice2003All, PaintOffice2003All, PaintOffice2003Part, PaintOffice2003Part}},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,26 @@ inline void PumpMessages(DWORD milliseconds = 50) {
         }
         Sleep(5);
     } while (static_cast<LONG>(GetTickCount() - end) < 0);
+}
+
+// Handles messages until the condition holds or the time is up; whether it holds.
+inline bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000) {
+    const DWORD end = GetTickCount() + milliseconds;
+    while (!condition()) {
+        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
+        PumpMessages(10);
+    }
+    return true;
+}
+
+// Moves the real pointer (a hardware move, as the mouse makes it) to a point of the screen.
+inline void MovePointerTo(POINT at) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
 }
 
 // A real left click through the input queue at a point of the screen.

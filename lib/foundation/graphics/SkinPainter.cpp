@@ -5,6 +5,7 @@
 
 #include "DrawingModule.h"
 #include "Rounding.h"
+#include "ThemeLibrary.h"
 
 namespace kx {
 namespace {
@@ -27,30 +28,6 @@ int RampChannel(int first, int last, int i, int n) {
     const float step = static_cast<float>(last - first) / static_cast<float>(n);
     const float value = static_cast<float>(first) + step * static_cast<float>(i);
     return Clamp(static_cast<long>(RoundHalfEven(value)));
-}
-
-// The visual-styles library, looked up once; absent on systems without it.
-struct ThemeLibrary {
-    using Open = void*(WINAPI*)(HWND, LPCWSTR);
-    using Draw = HRESULT(WINAPI*)(void*, HDC, int, int, const RECT*, const RECT*);
-    using Close = HRESULT(WINAPI*)(void*);
-    Open open = nullptr;
-    Draw draw = nullptr;
-    Close close = nullptr;
-
-    ThemeLibrary() {
-        const HMODULE module = LoadLibraryW(L"uxtheme.dll");
-        if (!module) return;
-        open = reinterpret_cast<Open>(reinterpret_cast<void*>(GetProcAddress(module, "OpenThemeData")));
-        draw = reinterpret_cast<Draw>(reinterpret_cast<void*>(GetProcAddress(module, "DrawThemeBackground")));
-        close = reinterpret_cast<Close>(reinterpret_cast<void*>(GetProcAddress(module, "CloseThemeData")));
-    }
-    bool Usable() const { return open && draw && close; }
-};
-
-const ThemeLibrary& Themes() {
-    static const ThemeLibrary library;
-    return library;
 }
 
 }  // namespace
@@ -153,14 +130,7 @@ void SkinPainter::Triangle(LookPoint a, LookPoint b, LookPoint c, LookColor colo
 }
 
 bool SkinPainter::Themed(const wchar_t* themeClass, int part, int state) const {
-    const ThemeLibrary& themes = Themes();
-    if (!themes.Usable()) return false;
-    void* theme = themes.open(window_, themeClass);
-    if (!theme) return false;
-    const RECT all = {0, 0, width_, height_};
-    const HRESULT drawn = themes.draw(theme, dc_, part, state, &all, &all);
-    themes.close(theme);
-    return drawn == S_OK;
+    return DrawThemedPart(window_, dc_, themeClass, part, state, {0, 0, width_, height_});
 }
 
 }  // namespace kx
