@@ -2,6 +2,7 @@
 
 #include "ControlHost.h"
 #include "DropDownPlacement.h"
+#include "FontViews.h"
 #include "ModuleState.h"
 
 namespace kx {
@@ -33,17 +34,6 @@ PixelRect MonitorOf(const PixelRect& control) {
     return ToPixelRect(info.rcMonitor);
 }
 
-IFontDisp* TahomaFont() {
-    FONTDESC desc = {sizeof(FONTDESC)};
-    desc.lpstrName = const_cast<LPOLESTR>(L"Tahoma");
-    desc.cySize.int64 = 82500;  // 8.25 pt
-    desc.sWeight = FW_NORMAL;
-    desc.sCharset = DEFAULT_CHARSET;
-    IFontDisp* font = nullptr;
-    OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font));
-    return font;
-}
-
 }  // namespace
 
 DropDownWindow::DropDownWindow(std::function<void()> onHidden) : onHidden_(std::move(onHidden)) {
@@ -52,7 +42,7 @@ DropDownWindow::DropDownWindow(std::function<void()> onHidden) : onHidden_(std::
                               100, 100, nullptr, nullptr, ModuleHandle(), this);
     if (!window_) return;
     host_ = std::make_unique<ControlHost>(window_);
-    if (IFontDisp* font = TahomaFont()) {
+    if (IFontDisp* font = CreateFontObject(L"Tahoma", 8.25)) {
         host_->SetFont(font);
         font->Release();
     }

@@ -470,6 +470,7 @@ const ClassSignatures kClassSignatures[] = {
         L"TranslateFa Call(ByRef Optional tNumber As Double = 0, ByRef Optional AddOM As Boolean = 0) As String",
         L"TranslateEn Call(ByRef Optional tNumber As Double = 0) As String",
     }},
+    {"kxCalculator", &IID__kxCalculator, {L"ResetValue Call()", L"Enabled Get() As Boolean", L"Enabled Let(Value As Boolean)", L"Value Get() As Double", L"Value Let(Value As Double)"}},
 };
 
 std::vector<std::wstring> SignaturesOf(ITypeInfo* info) {
