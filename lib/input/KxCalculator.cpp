@@ -7,6 +7,7 @@
 
 #include "CalculatorLayout.h"
 #include "ErrorInfo.h"
+#include "AmbientProperties.h"
 #include "FontViews.h"
 #include "ModuleState.h"
 #include "PlatformNumbers.h"
@@ -45,11 +46,11 @@ bool HasFace(HFONT font, const wchar_t* face) {
 KxCalculator::KxCalculator()
     : Control<_kxCalculator>(CLSID_kxCalculator, DIID___kxCalculator, kCalculatorWidth, kCalculatorHeight),
       engine_(PlatformNumbers::Instance()) {
-    if (IFontDisp* arial = CreateFontObject(L"Arial", 8.25)) {
+    if (IFontDisp* arial = CreateFontObject(L"Arial", 8.25, DEFAULT_CHARSET)) {
         SetFont(arial);
         arial->Release();
     }
-    readoutFont_ = CreateFontObject(L"Arial", 12);
+    readoutFont_ = CreateFontObject(L"Arial", 12, DEFAULT_CHARSET);
     readoutBrush_ = CreateSolidBrush(kReadoutBack);
     CreateReadout();
     CreateButtons();

@@ -65,17 +65,6 @@ void WriteFontSize(IFontDisp* font, float points) {
     WithFont(font, [&](IFont* f) { return f->put_Size(size); });
 }
 
-IFontDisp* CreateFontObject(const wchar_t* face, double points) {
-    FONTDESC desc = {sizeof(FONTDESC)};
-    desc.lpstrName = const_cast<LPOLESTR>(face);
-    desc.cySize.int64 = static_cast<LONGLONG>(points * 10000 + 0.5);
-    desc.sWeight = FW_NORMAL;
-    desc.sCharset = DEFAULT_CHARSET;
-    IFontDisp* font = nullptr;
-    if (FAILED(OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font)))) return nullptr;
-    return font;
-}
-
 HFONT FontHandleOf(IFontDisp* font) {
     IFont* object = nullptr;
     HFONT handle = nullptr;

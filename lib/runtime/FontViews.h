@@ -20,8 +20,6 @@ void WriteFontName(IFontDisp* font, const std::wstring& name);
 float ReadFontSize(IFontDisp* font);
 void WriteFontSize(IFontDisp* font, float points);
 
-// A new font object of a face and size (points), regular weight; referenced, null on failure.
-IFontDisp* CreateFontObject(const wchar_t* face, double points);
 // The font object's own GDI font, valid while the object lives unchanged; null without one.
 HFONT FontHandleOf(IFontDisp* font);
 

@@ -17,6 +17,7 @@
 #include "KxNumText.h"
 #include "KxGetMask.h"
 #include "KxCalculator.h"
+#include "KxGetNumber.h"
 #include "KxGifPlayer.h"
 
 namespace kx {
@@ -38,6 +39,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
     {&CLSID_kxCalculator, L"kxCalculator", &CreateInstance<KxCalculator>, true},
+    {&CLSID_kxGetNumber, L"kxGetNumber", &CreateInstance<KxGetNumber>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
 };
 }  // namespace
