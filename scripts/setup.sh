@@ -31,3 +31,7 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^fa_IR\.utf-\?8$'; then
     localedef -i fa_IR -f UTF-8 fa_IR.UTF-8
 fi
+# A comma locale for the number tests that run once more under it.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

@@ -20,4 +20,7 @@ void WriteFontName(IFontDisp* font, const std::wstring& name);
 float ReadFontSize(IFontDisp* font);
 void WriteFontSize(IFontDisp* font, float points);
 
+// The font object's own GDI font, valid while the object lives unchanged; null without one.
+HFONT FontHandleOf(IFontDisp* font);
+
 }  // namespace kx

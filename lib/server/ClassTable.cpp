@@ -16,6 +16,8 @@
 #include "KxGraph.h"
 #include "KxNumText.h"
 #include "KxGetMask.h"
+#include "KxCalculator.h"
+#include "KxGetNumber.h"
 #include "KxGifPlayer.h"
 #include "KxMedia.h"
 #include "KxScrollBar.h"
@@ -38,6 +40,8 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
+    {&CLSID_kxCalculator, L"kxCalculator", &CreateInstance<KxCalculator>, true},
+    {&CLSID_kxGetNumber, L"kxGetNumber", &CreateInstance<KxGetNumber>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
     {&CLSID_kxMedia, L"kxMedia", &CreateInstance<KxMedia>, true},
     {&CLSID_kxScrollBar, L"kxScrollBar", &CreateInstance<KxScrollBar>, true},
