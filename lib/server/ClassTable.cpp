@@ -21,6 +21,7 @@
 #include "KxGifPlayer.h"
 #include "KxMedia.h"
 #include "KxScrollBar.h"
+#include "ActFileDialog.h"
 
 namespace kx {
 namespace {
@@ -45,6 +46,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
     {&CLSID_kxMedia, L"kxMedia", &CreateInstance<KxMedia>, true},
     {&CLSID_kxScrollBar, L"kxScrollBar", &CreateInstance<KxScrollBar>, true},
+    {&CLSID_actFileDialog, L"actFileDialog", &CreateInstance<ActFileDialog>, true},
 };
 }  // namespace
 
