@@ -61,7 +61,7 @@ inline void PumpMessages(DWORD milliseconds = 50) {
 }
 
 // Handles messages until the condition holds or the time is up; whether it holds.
-inline bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 5000) {
+inline bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 15000) {
     const DWORD end = GetTickCount() + milliseconds;
     while (!condition()) {
         if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;

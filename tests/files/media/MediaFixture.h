@@ -53,16 +53,6 @@ inline std::wstring PlayListOf(const std::vector<std::wstring>& entries) {
     return list;
 }
 
-// Pumps messages until the condition holds or the time passes; whether it held.
-inline bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 15000) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
-        if (static_cast<LONG>(GetTickCount() - end) > 0) return false;
-        PumpMessages(5);
-    }
-    return true;
-}
-
 class HostedMedia {
 public:
     explicit HostedMedia(IPropertyBag* bag = nullptr, bool userMode = true) : window_(320, 240) {

@@ -9,13 +9,12 @@
 #include "ControlTestSupport.h"
 #include "DialogDriver.h"
 #include "DropDownWindow.h"
-#include "MessagePump.h"
 
 namespace {
 
 using kx::DropDownWindow;
 
-using kxtest::PumpUntilTrue;
+using kxtest::PumpUntil;
 
 
 // A host window with one child standing for the control.
@@ -59,7 +58,7 @@ TEST(DropDownWindow, OpensUnderItsControlOwnedAndActive) {
     DropDownWindow dropDown([&] { ++hidden; });
     dropDown.SetClientSize(150, 120);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
+    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
     const RECT control = WindowRect(host.control);
     const RECT placed = WindowRect(dropDown.Hwnd());
     EXPECT_EQ(control.left, placed.left);
@@ -69,14 +68,14 @@ TEST(DropDownWindow, OpensUnderItsControlOwnedAndActive) {
     // Activating the host hides it on the next tick.
     SetForegroundWindow(host.window.hwnd());
     SetActiveWindow(host.window.hwnd());
-    EXPECT_TRUE(PumpUntilTrue([&] { return !dropDown.Shown(); }, 2000));
+    EXPECT_TRUE(PumpUntil([&] { return !dropDown.Shown(); }, 2000));
     EXPECT_EQ(1, hidden);
     EXPECT_TRUE(dropDown.Exists());
 
     // A second opening under another owner takes that owner.
     Host other(400, 300);
     dropDown.Open(other.control, true);
-    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
+    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
     EXPECT_EQ(other.window.hwnd(), GetWindow(dropDown.Hwnd(), GW_OWNER));
     EXPECT_EQ(WindowRect(other.control).bottom, WindowRect(dropDown.Hwnd()).top);
     dropDown.Hide();
@@ -88,20 +87,20 @@ TEST(DropDownWindow, CloseRequestsHideAndAltF4Too) {
     DropDownWindow dropDown;
     dropDown.SetClientSize(150, 120);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
+    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
     SendMessageW(dropDown.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(dropDown.Shown());
     EXPECT_TRUE(dropDown.Exists());
 
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
+    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
     INPUT keys[4] = {};
     for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
     keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
     keys[1].ki.wVk = keys[2].ki.wVk = VK_F4;
     keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(4, keys, sizeof(INPUT));
-    EXPECT_TRUE(PumpUntilTrue([&] { return !dropDown.Shown(); }));
+    EXPECT_TRUE(PumpUntil([&] { return !dropDown.Shown(); }));
     EXPECT_TRUE(dropDown.Exists());
     EXPECT_TRUE(IsWindowVisible(host.window.hwnd())) << "Alt+F4 closes only the drop-down";
 }
@@ -112,7 +111,7 @@ TEST(DropDownWindow, ItsOwnMessageBoxDoesNotHideIt) {
     DropDownWindow dropDown;
     dropDown.SetClientSize(150, 120);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
+    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
     std::atomic<bool> shownUnderBox{false};
     {
         kxtest::DialogDriver driver([&](HWND box) {
@@ -124,7 +123,7 @@ TEST(DropDownWindow, ItsOwnMessageBoxDoesNotHideIt) {
         EXPECT_TRUE(driver.Found());
     }
     EXPECT_TRUE(shownUnderBox);
-    PumpUntilTrue([] { return false; }, 300);
+    PumpUntil([] { return false; }, 300);
     EXPECT_TRUE(dropDown.Shown());
 }
 
@@ -135,7 +134,7 @@ TEST(DropDownWindow, KeptOnScreenAtTheBottomAndRightEdges) {
     DropDownWindow dropDown;
     dropDown.SetClientSize(193, 190);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
+    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
     const RECT placed = WindowRect(dropDown.Hwnd());
     EXPECT_EQ(screenHeight, placed.bottom);
     EXPECT_EQ(screenWidth, placed.right);
@@ -151,7 +150,7 @@ TEST(DropDownWindow, GoesWithItsOwner) {
     {
         Host host;
         dropDown.Open(host.control, true);
-        ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
+        ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
     }
     EXPECT_FALSE(dropDown.Exists());
     EXPECT_EQ(nullptr, dropDown.Host());

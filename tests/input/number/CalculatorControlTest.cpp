@@ -18,7 +18,7 @@ namespace {
 
 using kxtest::HostedCalculator;
 using kxtest::kGetValueEvent;
-using kxtest::PumpUntilTrue;
+using kxtest::PumpUntil;
 
 int ButtonIndex(const wchar_t* name) {
     for (int i = 0; i < kx::kCalculatorButtonCount; ++i)
@@ -68,12 +68,12 @@ TEST(CalculatorControl, RealClicksKeepTheFocusInTheReadout) {
     HostedCalculator h;
     for (const wchar_t* name : {L"Number(1)", L"Number(2)", L"Operator(0)", L"Number(3)", L"Operator(0)"}) {
         ClickButton(h, name);
-        ASSERT_TRUE(PumpUntilTrue([&] { return GetFocus() == h.Readout(); })) << "after " << name;
+        ASSERT_TRUE(PumpUntil([&] { return GetFocus() == h.Readout(); })) << "after " << name;
     }
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Shown() == L"15"; })) << h.Shown();
+    EXPECT_TRUE(PumpUntil([&] { return h.Shown() == L"15"; })) << h.Shown();
     EXPECT_EQ(0, h.Count(kGetValueEvent));
     ClickButton(h, L"Operator(0)");
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Count(kGetValueEvent) == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return h.Count(kGetValueEvent) == 1; }));
     double value = 0;
     EXPECT_EQ(S_OK, h.calc()->get_Value(&value));
     EXPECT_EQ(15, value);
@@ -87,23 +87,23 @@ TEST(CalculatorControl, KeysActAsTheirButtons) {
         if (id == kGetValueEvent) h.calc()->get_Value(&readInHandler);  // Value may be read inside GetValue
     };
     SetFocus(h.Readout());
-    ASSERT_TRUE(PumpUntilTrue([&] { return GetFocus() == h.Readout(); }));
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == h.Readout(); }));
     kxtest::TypeText(L"12+3");
     kxtest::PressKey(VK_RETURN);
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Shown() == L"15"; })) << h.Shown();
+    EXPECT_TRUE(PumpUntil([&] { return h.Shown() == L"15"; })) << h.Shown();
     kxtest::PressKey(VK_RETURN);
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Count(kGetValueEvent) == 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return h.Count(kGetValueEvent) == 1; }));
     EXPECT_EQ(15, readInHandler);
     EXPECT_EQ(1, h.Count(kGetValueEvent)) << "reading Value inside the handler raises no second GetValue";
     kxtest::PressKey(VK_ESCAPE);  // else 8 would be added to the confirmed 15
     kxtest::TypeText(L"8/2=");
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Shown() == L"4"; })) << h.Shown();
+    EXPECT_TRUE(PumpUntil([&] { return h.Shown() == L"4"; })) << h.Shown();
     kxtest::TypeText(L"7");
     kxtest::PressKey(VK_BACK);
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Shown() == L"0."; })) << h.Shown();
+    EXPECT_TRUE(PumpUntil([&] { return h.Shown() == L"0."; })) << h.Shown();
     kxtest::TypeText(L"9a");
     kxtest::PressKey(VK_ESCAPE);
-    EXPECT_TRUE(PumpUntilTrue([&] { return h.Shown() == L"0."; })) << h.Shown();
+    EXPECT_TRUE(PumpUntil([&] { return h.Shown() == L"0."; })) << h.Shown();
 }
 
 TEST(CalculatorControl, DivisionByZeroShowsItsMessageAndKeepsTheFirstOperand) {

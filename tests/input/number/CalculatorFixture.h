@@ -7,7 +7,6 @@
 #include "ControlHost.h"
 #include "ControlTestSupport.h"
 #include "KxCalculator.h"
-#include "MessagePump.h"
 #include "PropertyBag.h"
 
 // A calculator on a test window in the project's container, its events recorded.

@@ -6,7 +6,6 @@
 
 #include "ControlTestSupport.h"
 #include "KeyboardInput.h"
-#include "MessagePump.h"
 #include "NumberFixture.h"
 
 namespace {
@@ -47,29 +46,29 @@ TEST(NumberAtl, AtlAxWinHostsTheNumberAndItsCalculator) {
     ASSERT_NE(box, nullptr);
     SetForegroundWindow(window.hwnd());
     SetFocus(box);
-    ASSERT_TRUE(kxtest::PumpUntilTrue([&] { return GetFocus() == box; }));
+    ASSERT_TRUE(kxtest::PumpUntil([&] { return GetFocus() == box; }));
     kxtest::PressWithAlt(VK_DOWN);
-    ASSERT_TRUE(kxtest::PumpUntilTrue([] { return ShownDropDown() != nullptr; }));
+    ASSERT_TRUE(kxtest::PumpUntil([] { return ShownDropDown() != nullptr; }));
     kxtest::TypeText(L"*6");
     kxtest::PressKey(VK_RETURN);
     kxtest::PressKey(VK_RETURN);
-    EXPECT_TRUE(kxtest::PumpUntilTrue([] { return ShownDropDown() == nullptr; }));
+    EXPECT_TRUE(kxtest::PumpUntil([] { return ShownDropDown() == nullptr; }));
     const auto value = [&] {
         VARIANT v = kxtest::GetProperty(number, L"Value");
         const double d = v.vt == VT_R8 ? v.dblVal : -1;
         VariantClear(&v);
         return d;
     };
-    EXPECT_TRUE(kxtest::PumpUntilTrue([&] { return value() == 42; })) << value();
+    EXPECT_TRUE(kxtest::PumpUntil([&] { return value() == 42; })) << value();
 
     // A click on the drop button opens it too.
     RECT control_rect = {};
     GetWindowRect(kxtest::WindowOf(control), &control_rect);
     kxtest::SendLeftClickAt(control_rect.left + 9, (control_rect.top + control_rect.bottom) / 2);
-    EXPECT_TRUE(kxtest::PumpUntilTrue([] { return ShownDropDown() != nullptr; }));
+    EXPECT_TRUE(kxtest::PumpUntil([] { return ShownDropDown() != nullptr; }));
     SetForegroundWindow(window.hwnd());
     SetActiveWindow(window.hwnd());
-    EXPECT_TRUE(kxtest::PumpUntilTrue([] { return ShownDropDown() == nullptr; }));
+    EXPECT_TRUE(kxtest::PumpUntil([] { return ShownDropDown() == nullptr; }));
 
     number->Release();
     control->Release();

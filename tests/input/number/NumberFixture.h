@@ -13,7 +13,6 @@
 #include "Korvix32_h.h"
 #include "KxCalculator.h"
 #include "KxGetNumber.h"
-#include "MessagePump.h"
 #include "PropertyBag.h"
 #include "TestSupport.h"
 
