@@ -16,6 +16,7 @@
 #include "KxGraph.h"
 #include "KxNumText.h"
 #include "KxGetMask.h"
+#include "KxGetCombo.h"
 #include "KxGifPlayer.h"
 
 namespace kx {
@@ -36,6 +37,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
+    {&CLSID_kxGetCombo, L"kxGetCombo", &CreateInstance<KxGetCombo>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
 };
 }  // namespace
