@@ -19,5 +19,7 @@ std::wstring ReadFontName(IFontDisp* font);
 void WriteFontName(IFontDisp* font, const std::wstring& name);
 float ReadFontSize(IFontDisp* font);
 void WriteFontSize(IFontDisp* font, float points);
+// The font's GDI handle, owned by the font object; null for no font.
+HFONT FontHandle(IFontDisp* font);
 
 }  // namespace kx

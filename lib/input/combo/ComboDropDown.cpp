@@ -163,7 +163,7 @@ bool ComboDropDown::LoadOnce() {
 }
 
 void ComboDropDown::SetUpColumns() {
-    int columnsTwips = 0;
+    int columnsTwips = kFixedColumnTwips;
     for (int i = 0; i < ColumnList::kSlots; ++i) {
         list_.Set(i, owner_.ListSlot(i));
         const ColumnSlot& slot = list_.At(i);
@@ -177,10 +177,10 @@ void ComboDropDown::SetUpColumns() {
     SizeToColumns(columnsTwips);
 }
 
-// Wide enough for the columns and the fixed one, at most half the screen for the columns.
+// Room for the fixed column twice and the others, those at most half the screen.
 void ComboDropDown::SizeToColumns(int columnsTwips) {
     const int halfScreen = TwipsOfPixels(GetSystemMetrics(SM_CXSCREEN)) / 2;
-    if (columnsTwips + kFixedColumnTwips > kFixedColumnTwips + halfScreen) columnsTwips = halfScreen;
+    if (halfScreen < columnsTwips) columnsTwips = halfScreen;
     RECT client = {};
     GetClientRect(window_.Hwnd(), &client);
     window_.SetClientSize(PixelsOfTwips(columnsTwips + kFixedColumnTwips), client.bottom);

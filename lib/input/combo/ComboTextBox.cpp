@@ -1,7 +1,5 @@
 #include "ComboTextBox.h"
 
-#include <vector>
-
 namespace kx {
 namespace {
 
@@ -19,19 +17,13 @@ DWORD AlignmentStyle(long alignment) {
 
 }  // namespace
 
-ComboTextBox::ComboTextBox(HWND owner, Input& input) : owner_(owner), input_(input) {
-    back_ = GetSysColor(COLOR_WINDOW);
-    fore_ = GetSysColor(COLOR_WINDOWTEXT);
-    brush_ = CreateSolidBrush(back_);
-    Create(L"");
-}
+ComboTextBox::ComboTextBox(HWND owner, Input& input) : owner_(owner), input_(input) { Create(L""); }
 
 ComboTextBox::~ComboTextBox() {
     if (window_) {
         subclasser_.Unsubclass(window_);
         DestroyWindow(window_);
     }
-    if (brush_) DeleteObject(brush_);
 }
 
 void ComboTextBox::Create(const std::wstring& text) {
@@ -77,29 +69,11 @@ void ComboTextBox::SetFont(HFONT font) {
     if (window_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void ComboTextBox::SetColours(COLORREF back, COLORREF fore) {
-    if (back != back_ || !brush_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(back);
-    }
-    back_ = back;
-    fore_ = fore;
-    if (window_) InvalidateRect(window_, nullptr, TRUE);
-}
+void ComboTextBox::SetColours(COLORREF back, COLORREF fore) { colours_.Set(window_, back, fore); }
 
-LRESULT ComboTextBox::Colour(HDC dc) const {
-    SetTextColor(dc, fore_);
-    SetBkColor(dc, back_);
-    return reinterpret_cast<LRESULT>(brush_);
-}
+LRESULT ComboTextBox::Colour(HDC dc) const { return colours_.Colour(dc); }
 
-std::wstring ComboTextBox::Text() const {
-    if (!window_) return {};
-    const int length = GetWindowTextLengthW(window_);
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
-    const int got = GetWindowTextW(window_, buffer.data(), length + 1);
-    return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
-}
+std::wstring ComboTextBox::Text() const { return EditText(window_); }
 
 void ComboTextBox::SetText(const std::wstring& text) {
     if (window_) SetWindowTextW(window_, text.c_str());

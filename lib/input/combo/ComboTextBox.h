@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "EditBoxColours.h"
 #include "WindowSubclasser.h"
 
 // The lookup combo's text box: an EDIT child of the control's window whose keys, mouse input and focus
@@ -35,8 +36,8 @@ public:
     void SetLocked(bool locked);
     void SetFont(HFONT font);  // the caller keeps the font alive
     void SetColours(COLORREF back, COLORREF fore);
-    COLORREF Back() const { return back_; }
-    COLORREF Fore() const { return fore_; }
+    COLORREF Back() const { return colours_.Back(); }
+    COLORREF Fore() const { return colours_.Fore(); }
     LRESULT Colour(HDC dc) const;  // the answer to WM_CTLCOLOREDIT / WM_CTLCOLORSTATIC
 
     std::wstring Text() const;
@@ -56,9 +57,7 @@ private:
     bool rightToLeft_ = false;
     bool locked_ = false;
     HFONT font_ = nullptr;
-    HBRUSH brush_ = nullptr;
-    COLORREF back_ = 0;
-    COLORREF fore_ = 0;
+    EditBoxColours colours_;
 };
 
 }  // namespace kx

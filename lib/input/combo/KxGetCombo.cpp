@@ -11,6 +11,7 @@
 #include "DrawingModule.h"
 #include "DropButtonPainter.h"
 #include "ErrorInfo.h"
+#include "FontViews.h"
 #include "LateBinding.h"
 #include "RecordSource.h"
 #include "TabKeystroke.h"
@@ -44,16 +45,6 @@ HRESULT Read(T* out, V value) {
     return S_OK;
 }
 
-HFONT FontHandle(IFontDisp* font) {
-    IFont* object = nullptr;
-    HFONT handle = nullptr;
-    if (font && SUCCEEDED(font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&object)))) {
-        object->get_hFont(&handle);
-        object->Release();
-    }
-    return handle;
-}
-
 COLORREF Colour(long oleColour) { return static_cast<COLORREF>(TranslateOleColor(oleColour)); }
 
 // A mouse pointer picture must be an icon (or none).
@@ -77,7 +68,10 @@ KxGetCombo::KxGetCombo()
       backColor_(kWindowColour),
       foreColor_(kButtonTextColour),
       box_(Hwnd(), *this),
-      button_(kComboDropButton) {
+      button_(kComboDropButton),
+      boxMouse_({DISPID_MOUSEDOWN, DISPID_MOUSEMOVE, DISPID_MOUSEUP},
+                [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
+                [this](DISPID id) { RaiseEvent(id); }) {
     VariantInit(&value_);
     value_.vt = VT_I2;
     value_.iVal = 0;
@@ -247,7 +241,9 @@ void KxGetCombo::LookUp(bool passErrors) {
         IDispatch* source = source_;
         source->AddRef();
         try {
-            caption = LookUpShownText(source, keyField_, showField_, box_.Text());
+            // A load of the grid under way (the source called back) keeps its place in the records.
+            if (dropDown_ && dropDown_->Loading()) caption = LookUpKeepingPlace(source);
+            else caption = LookUpShownText(source, keyField_, showField_, box_.Text());
         } catch (const Error&) {
             source->Release();
             SetWindowTextW(label_, L"");
@@ -259,6 +255,15 @@ void KxGetCombo::LookUp(bool passErrors) {
     SetWindowTextW(label_, caption.c_str());
     // The focused text box stays while it is typed into; the label takes its place when the focus goes.
     if (GetFocus() != box_.Hwnd()) ShowLabel(true);
+}
+
+std::wstring KxGetCombo::LookUpKeepingPlace(IDispatch* source) {
+    const RecordSource records(source);
+    OwnedVariant place;
+    records.Bookmark(place);
+    const std::wstring caption = LookUpShownText(source, keyField_, showField_, box_.Text());
+    records.SetBookmark(*place);
+    return caption;
 }
 
 void KxGetCombo::ShowLabel(bool show) {
@@ -434,39 +439,14 @@ void KxGetCombo::BoxKeyUp(WPARAM keyCode) {
     RaiseKeyEvent(DISPID_KEYUP, code, shift);
 }
 
-// The box's mouse events with X relative to the control; the classic order MouseDown, MouseUp, Click.
+// The box's mouse events with X relative to the control.
 void KxGetCombo::BoxMouse(UINT message, WPARAM keys, LPARAM position) {
     RECT box = {};
-    GetWindowRect(box_.Hwnd(), &box);
-    MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&box), 2);
-    short button = ButtonOf(message);
-    short shift = ShiftState();
-    float x = static_cast<float>(GET_X_LPARAM(position) + box.left);
-    float y = static_cast<float>(GET_Y_LPARAM(position));
-    switch (message) {
-        case WM_MOUSEMOVE:
-            button = HeldButtons(keys);
-            RaiseMouseEvent(DISPID_MOUSEMOVE, button, shift, x, y);
-            return;
-        case WM_LBUTTONDBLCLK:
-            pressedButtons_ |= 1;
-            doubleClicked_ = true;
-            RaiseEvent(DISPID_DBLCLICK);
-            return;
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-            pressedButtons_ |= button;
-            doubleClicked_ = false;
-            RaiseMouseEvent(DISPID_MOUSEDOWN, button, shift, x, y);
-            return;
-        default: {
-            const bool wasPressed = (pressedButtons_ & button) != 0;
-            pressedButtons_ &= ~static_cast<UINT>(button);
-            RaiseMouseEvent(DISPID_MOUSEUP, button, shift, x, y);
-            if (wasPressed && !doubleClicked_) RaiseEvent(DISPID_CLICK);
-            return;
-        }
-    }
+    GetClientRect(box_.Hwnd(), &box);
+    const POINT at = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    const bool inside = PtInRect(&box, at) != FALSE;
+    MapWindowPoints(box_.Hwnd(), Hwnd(), reinterpret_cast<POINT*>(&box), 2);
+    boxMouse_.Handle(message, keys, static_cast<float>(at.x + box.left), static_cast<float>(at.y), inside);
 }
 
 // --- the surface: the drop button ---

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "BoxMouseSequence.h"
 #include "ColumnList.h"
 #include "ComboGridOwner.h"
 #include "ComboTextBox.h"
@@ -115,6 +116,7 @@ private:
     // The lookup; errors of the source reach the caller only when passErrors is set, else the key is not found.
     void RunRefresh(bool passErrors);
     void LookUp(bool passErrors);
+    std::wstring LookUpKeepingPlace(IDispatch* source);
     void ShowLabel(bool show);
     void LeaveControl();
     bool OwnsWindow(HWND window) const;
@@ -153,8 +155,7 @@ private:
     COLORREF labelFore_ = 0;
     DropButton button_;
     std::unique_ptr<ComboDropDown> dropDown_;
-    UINT pressedButtons_ = 0;
-    bool doubleClicked_ = false;
+    BoxMouseSequence boxMouse_;
 };
 
 }  // namespace kx
