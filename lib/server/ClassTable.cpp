@@ -17,6 +17,9 @@
 #include "KxNumText.h"
 #include "KxGetMask.h"
 #include "KxGetCombo.h"
+#include "ComboListPage.h"
+#include "ComboPropertyPages.h"
+#include "FieldsPage.h"
 #include "KxGifPlayer.h"
 
 namespace kx {
@@ -38,6 +41,8 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
     {&CLSID_kxGetCombo, L"kxGetCombo", &CreateInstance<KxGetCombo>, true},
+    {&CLSID_prpGetComoboList, L"prpGetComoboList", &CreateInstance<ComboListPage>, false},
+    {&CLSID_prpFields, L"prpFields", &CreateInstance<FieldsPage>, false},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
 };
 }  // namespace

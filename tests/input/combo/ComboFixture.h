@@ -79,6 +79,7 @@ inline kx::TableRecordSet* PeopleTable() {
 #include <functional>
 
 #include "ComboDropDown.h"
+#include "ComboPropertyPages.h"
 #include "ControlHost.h"
 #include "ControlTestSupport.h"
 #include "KxGetCombo.h"
