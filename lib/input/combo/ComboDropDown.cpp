@@ -19,6 +19,7 @@ constexpr int kDesignWidthTwips = 5355;
 constexpr int kDesignHeightTwips = 4065;
 constexpr int kLabelHeightPixels = 20;
 constexpr wchar_t kRecordCountCaption[] = L" Records Count: ";
+constexpr double kYieldSeconds = 0.015;
 
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -187,38 +188,47 @@ void ComboDropDown::SizeToColumns(int columnsTwips) {
     Layout();
 }
 
-// One row per record, one yield per record; after each yield the source goes back to the load's own
-// record (the host may have moved it meanwhile). A failing EOF, MoveNext or Bookmark ends the records.
+// One row per record. The load yields to the message queue as it goes (at most every 15 ms: a yield per
+// record would cost more than the record) and afterwards goes back to its own record, as the host may have
+// moved the source meanwhile. A failing EOF, MoveNext or Bookmark ends the records.
 bool ComboDropDown::LoadRecords(IDispatch* source) {
     const RecordSource records(source);
     OwnedVariant start;
     Try([&] { records.Bookmark(start); });
     Try([&] { records.MoveFirst(); });
     const std::shared_ptr<bool> alive = alive_;
+    double lastYield = MonotonicSeconds();
     try {
         for (int row = 1; !records.AtEof(); ++row) {
-            for (int j = 0; j < ColumnList::kSlots && !list_.At(j).Free(); ++j) {
-                if (grid_->Rows() < row + 1) grid_->SetRows(grid_->Rows() + 1);
-                OwnedVariant value;
-                Try([&] {
-                    records.FieldValue(list_.At(j).name, value);
-                    grid_->SetCell(row, j + 1, CellText(value));
-                });
-            }
+            LoadRecord(records, row);
             records.MoveNext();
+            if (MonotonicSeconds() - lastYield < kYieldSeconds) continue;
             OwnedVariant here;
             const bool atEnd = records.AtEof();
             if (!atEnd) records.Bookmark(here);
             DoEvents();
             if (!*alive) return false;
-            if (restart_) return true;
-            if (atEnd) break;
+            if (restart_ || atEnd) break;
             records.SetBookmark(*here);
+            lastYield = MonotonicSeconds();
         }
     } catch (const Error&) {
     }
     if (start->vt != VT_EMPTY) Try([&] { records.SetBookmark(*start); });
+    grid_->Repaint();
     return true;
+}
+
+// A field that is missing or does not convert leaves its cell empty.
+void ComboDropDown::LoadRecord(const RecordSource& records, int row) {
+    for (int j = 0; j < ColumnList::kSlots && !list_.At(j).Free(); ++j) {
+        if (grid_->Rows() < row + 1) grid_->SetRows(grid_->Rows() + 1);
+        OwnedVariant value;
+        Try([&] {
+            records.FieldValue(list_.At(j).name, value);
+            grid_->SetCell(row, j + 1, CellText(value));
+        });
+    }
 }
 
 void ComboDropDown::FindRow() {

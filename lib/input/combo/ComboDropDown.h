@@ -16,6 +16,8 @@
 // record; a request to load meanwhile restarts it at its next yield, and the load never nests.
 namespace kx {
 
+class RecordSource;
+
 class ComboDropDown {
 public:
     explicit ComboDropDown(ComboGridOwner& owner);
@@ -51,6 +53,7 @@ private:
     void SetUpColumns();
     // False when the owner ended during the records' yields.
     bool LoadRecords(IDispatch* source);
+    void LoadRecord(const RecordSource& records, int row);
     void SizeToColumns(int columnsTwips);
     void Layout();
     int KeyColumn() const;

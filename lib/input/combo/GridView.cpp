@@ -31,13 +31,18 @@ GridView::~GridView() {
 void GridView::Clear() {
     for (auto& row : cells_)
         for (auto& cell : row) cell.clear();
-    if (window_) InvalidateRect(window_, nullptr, TRUE);
+    Repaint();
 }
 
 void GridView::SetRows(int rows) {
     if (rows < 1) rows = 1;
     cells_.resize(static_cast<size_t>(rows), std::vector<std::wstring>(static_cast<size_t>(cols_)));
-    if (window_) SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows - 1), LVSICF_NOSCROLL);
+    if (window_ && IsWindowVisible(window_)) ShowRowCount();
+}
+
+// The list view's count costs a recalculation of its own: a hidden grid takes it when it is repainted.
+void GridView::ShowRowCount() {
+    SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(Rows() - 1), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
 }
 
 void GridView::SetCols(int cols) {
@@ -63,10 +68,12 @@ std::wstring GridView::Cell(int row, int col) const {
 void GridView::SetCell(int row, int col, const std::wstring& text) {
     if (row < 0 || row >= Rows() || col < 0 || col >= cols_) return;
     cells_[static_cast<size_t>(row)][static_cast<size_t>(col)] = text;
-    if (row == 0 || !window_) return;
-    RECT item = {LVIR_BOUNDS};
-    if (SendMessageW(window_, LVM_GETITEMRECT, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(&item)))
-        InvalidateRect(window_, &item, FALSE);
+}
+
+void GridView::Repaint() {
+    if (!window_) return;
+    ShowRowCount();
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 int GridView::CurrentRow() const {

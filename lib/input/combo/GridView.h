@@ -28,7 +28,9 @@ public:
     int ColWidth(int col) const;  // twips
     void SetColWidth(int col, int twips);
     std::wstring Cell(int row, int col) const;
+    // Rows show their cells as they are painted: after changing cells already shown, Repaint.
     void SetCell(int row, int col, const std::wstring& text);
+    void Repaint();
     int CurrentRow() const;  // 0 when no data row is selected
     void SetCurrentRow(int row);
     void SetTopRow(int row);
@@ -41,6 +43,7 @@ public:
 
 private:
     int PixelsOfTwips(int twips) const;
+    void ShowRowCount();
     void FillItem(NMLVDISPINFOW& info);
 
     HWND window_ = nullptr;
