@@ -20,15 +20,6 @@ UINT TextFlags(bool rightToLeft) { return DT_CENTER | DT_NOCLIP | (rightToLeft ?
 
 }  // namespace
 
-HFONT FontHandleOf(IFontDisp* font) {
-    IFont* object = nullptr;
-    if (!font || FAILED(font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&object)))) return nullptr;
-    HFONT handle = nullptr;
-    object->get_hFont(&handle);
-    object->Release();
-    return handle;
-}
-
 PixelSize MeasureCaption(HFONT font, const std::wstring& text) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);

@@ -5,13 +5,12 @@
 #include <string>
 
 #include "AlertLayout.h"
+#include "FontViews.h"
 
 // The alert window's captions: windowless labels that size themselves to their text (no word wrap, line
 // breaks kept) and are drawn over the window's image; the measure of a button's caption.
 namespace kx {
 
-// The font object's own GDI font, valid while the object lives unchanged; null without one.
-HFONT FontHandleOf(IFontDisp* font);
 PixelSize MeasureCaption(HFONT font, const std::wstring& text);
 // The text centred in area; an opaque band first when back is not CLR_INVALID.
 void DrawCaption(HDC dc, HFONT font, const std::wstring& text, const RECT& area, COLORREF fore, COLORREF back,

@@ -2,6 +2,7 @@
 
 #include "ControlHost.h"
 #include "DropDownPlacement.h"
+#include "AmbientProperties.h"
 #include "ModuleState.h"
 
 namespace kx {
@@ -33,17 +34,6 @@ PixelRect MonitorOf(const PixelRect& control) {
     return ToPixelRect(info.rcMonitor);
 }
 
-IFontDisp* TahomaFont() {
-    FONTDESC desc = {sizeof(FONTDESC)};
-    desc.lpstrName = const_cast<LPOLESTR>(L"Tahoma");
-    desc.cySize.int64 = 82500;  // 8.25 pt
-    desc.sWeight = FW_NORMAL;
-    desc.sCharset = DEFAULT_CHARSET;
-    IFontDisp* font = nullptr;
-    OleCreateFontIndirect(&desc, IID_IFontDisp, reinterpret_cast<void**>(&font));
-    return font;
-}
-
 }  // namespace
 
 DropDownWindow::DropDownWindow(std::function<void()> onHidden) : onHidden_(std::move(onHidden)) {
@@ -52,7 +42,7 @@ DropDownWindow::DropDownWindow(std::function<void()> onHidden) : onHidden_(std::
                               100, 100, nullptr, nullptr, ModuleHandle(), this);
     if (!window_) return;
     host_ = std::make_unique<ControlHost>(window_);
-    if (IFontDisp* font = TahomaFont()) {
+    if (IFontDisp* font = CreateFontObject(L"Tahoma", 8.25, DEFAULT_CHARSET)) {
         host_->SetFont(font);
         font->Release();
     }
@@ -91,7 +81,10 @@ void DropDownWindow::Open(HWND control, bool keepOnScreen) {
     SetActiveWindow(window_);
 }
 
-void DropDownWindow::Hide() {
+void DropDownWindow::Hide() { HideFor(false); }
+
+void DropDownWindow::HideFor(bool otherWindow) {
+    hiddenForOtherWindow_ = otherWindow;
     if (!window_) return;
     KillTimer(window_, kAutoHideTimer);
     if (!IsWindowVisible(window_)) return;
@@ -108,16 +101,16 @@ void DropDownWindow::KeepOnScreen() {
         SetWindowPos(window_, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The window itself and every window it owns, directly or through others.
-bool DropDownWindow::CountsAsSelf(HWND window) const {
+bool DropDownWindow::Holds(HWND window) const {
+    if (!window_) return false;
     for (HWND w = window; w; w = GetWindow(w, GW_OWNER))
-        if (w == window_) return true;
+        if (w == window_ || IsChild(window_, w)) return true;
     return false;
 }
 
 void DropDownWindow::OnAutoHideTimer() {
-    if (CountsAsSelf(GetActiveWindow())) return;
-    Hide();
+    if (Holds(GetActiveWindow())) return;
+    HideFor(true);
 }
 
 // As a dialog does: the focus goes back to the child that had it. False leaves the default handling.

@@ -31,6 +31,10 @@ public:
     HWND Hwnd() const { return window_; }
     ControlHost* Host() const { return host_.get(); }  // null once the window is gone
     bool Shown() const { return window_ && IsWindowVisible(window_); }
+    // Whether the window last hid because another window became active (not by Hide or a close request).
+    bool HiddenForOtherWindow() const { return hiddenForOtherWindow_; }
+    // The window itself and every window it owns, directly or through others (its message boxes).
+    bool Holds(HWND window) const;
 
     // The client area's size in pixels; a size change keeps the window on the last control's monitor.
     void SetClientSize(int width, int height);
@@ -42,10 +46,10 @@ public:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void HideFor(bool otherWindow);
     void OnAutoHideTimer();
     bool OnActivate(bool active);
     void OnDestroy();
-    bool CountsAsSelf(HWND window) const;
     void KeepOnScreen();
 
     HWND window_ = nullptr;
@@ -54,6 +58,7 @@ private:
     PixelRect control_;       // the rectangle of the control it last opened under, in screen pixels
     HWND lastFocus_ = nullptr;  // the child that had the focus when the window was last deactivated
     bool destroying_ = false;
+    bool hiddenForOtherWindow_ = false;
 };
 
 }  // namespace kx

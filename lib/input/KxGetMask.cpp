@@ -78,7 +78,7 @@ KxGetMask::KxGetMask()
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
                 [this](DISPID id) { RaiseEvent(id); }) {
     font_ = CreateDefaultFont();
-    box_.SetFont(FontHandle(font_));
+    box_.SetFont(FontHandleOf(font_));
     ResetOwnFields();
     ApplyBorder();
     ApplyColours();
@@ -362,7 +362,7 @@ void KxGetMask::StoreFont(IFontDisp* font) {
     font->AddRef();
     if (font_) font_->Release();
     font_ = font;
-    box_.SetFont(FontHandle(font_));
+    box_.SetFont(FontHandleOf(font_));
 }
 
 // --- members ---
@@ -498,7 +498,7 @@ STDMETHODIMP KxGetMask::putref_Font(IFontDisp* Font) {
 HRESULT KxGetMask::LetFontView(const wchar_t* name, void (*write)(IFontDisp*, bool), VARIANT_BOOL value) {
     return Let(name, [&] {
         write(font_, value != VARIANT_FALSE);
-        box_.SetFont(FontHandle(font_));
+        box_.SetFont(FontHandleOf(font_));
     });
 }
 
@@ -525,7 +525,7 @@ STDMETHODIMP KxGetMask::get_FontName(BSTR* FontName) {
 STDMETHODIMP KxGetMask::put_FontName(BSTR FontName) {
     return Let(L"FontName", [&] {
         WriteFontName(font_, FromBstr(FontName));
-        box_.SetFont(FontHandle(font_));
+        box_.SetFont(FontHandleOf(font_));
     });
 }
 
@@ -538,7 +538,7 @@ STDMETHODIMP KxGetMask::get_FontSize(FLOAT* FontSize) {
 STDMETHODIMP KxGetMask::put_FontSize(FLOAT FontSize) {
     return Let(L"FontSize", [&] {
         WriteFontSize(font_, FontSize);
-        box_.SetFont(FontHandle(font_));
+        box_.SetFont(FontHandleOf(font_));
     });
 }
 

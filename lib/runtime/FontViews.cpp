@@ -65,7 +65,7 @@ void WriteFontSize(IFontDisp* font, float points) {
     WithFont(font, [&](IFont* f) { return f->put_Size(size); });
 }
 
-HFONT FontHandle(IFontDisp* font) {
+HFONT FontHandleOf(IFontDisp* font) {
     IFont* object = nullptr;
     HFONT handle = nullptr;
     if (font && SUCCEEDED(font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&object)))) {

@@ -19,7 +19,8 @@ std::wstring ReadFontName(IFontDisp* font);
 void WriteFontName(IFontDisp* font, const std::wstring& name);
 float ReadFontSize(IFontDisp* font);
 void WriteFontSize(IFontDisp* font, float points);
-// The font's GDI handle, owned by the font object; null for no font.
-HFONT FontHandle(IFontDisp* font);
+
+// The font object's own GDI font, valid while the object lives unchanged; null without one.
+HFONT FontHandleOf(IFontDisp* font);
 
 }  // namespace kx

@@ -20,6 +20,8 @@
 #include "ComboListPage.h"
 #include "ComboPropertyPages.h"
 #include "FieldsPage.h"
+#include "KxCalculator.h"
+#include "KxGetNumber.h"
 #include "KxGifPlayer.h"
 
 namespace kx {
@@ -43,6 +45,8 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxGetCombo, L"kxGetCombo", &CreateInstance<KxGetCombo>, true},
     {&CLSID_prpGetComoboList, L"prpGetComoboList", &CreateInstance<ComboListPage>, false},
     {&CLSID_prpFields, L"prpFields", &CreateInstance<FieldsPage>, false},
+    {&CLSID_kxCalculator, L"kxCalculator", &CreateInstance<KxCalculator>, true},
+    {&CLSID_kxGetNumber, L"kxGetNumber", &CreateInstance<KxGetNumber>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
 };
 }  // namespace

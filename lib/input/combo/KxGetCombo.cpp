@@ -317,7 +317,7 @@ void KxGetCombo::BoxFocus(bool gained, HWND other) {
 // --- appearance and layout ---
 
 void KxGetCombo::ApplyAppearance() {
-    HFONT font = FontHandle(Font());
+    HFONT font = FontHandleOf(Font());
     box_.SetFont(font);
     if (label_) SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     Surface().SetBackColor(Colour(backColor_));

@@ -9,24 +9,14 @@
 #include "ControlTestSupport.h"
 #include "DialogDriver.h"
 #include "DropDownWindow.h"
+#include "MessagePump.h"
 
 namespace {
 
 using kx::DropDownWindow;
 
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000) {
-    const DWORD end = GetTickCount() + milliseconds;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (condition()) return true;
-        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
-        Sleep(5);
-    }
-}
+using kxtest::PumpUntilTrue;
+
 
 // A host window with one child standing for the control.
 struct Host {
@@ -69,7 +59,7 @@ TEST(DropDownWindow, OpensUnderItsControlOwnedAndActive) {
     DropDownWindow dropDown([&] { ++hidden; });
     dropDown.SetClientSize(150, 120);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
+    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
     const RECT control = WindowRect(host.control);
     const RECT placed = WindowRect(dropDown.Hwnd());
     EXPECT_EQ(control.left, placed.left);
@@ -79,14 +69,14 @@ TEST(DropDownWindow, OpensUnderItsControlOwnedAndActive) {
     // Activating the host hides it on the next tick.
     SetForegroundWindow(host.window.hwnd());
     SetActiveWindow(host.window.hwnd());
-    EXPECT_TRUE(PumpUntil([&] { return !dropDown.Shown(); }, 2000));
+    EXPECT_TRUE(PumpUntilTrue([&] { return !dropDown.Shown(); }, 2000));
     EXPECT_EQ(1, hidden);
     EXPECT_TRUE(dropDown.Exists());
 
     // A second opening under another owner takes that owner.
     Host other(400, 300);
     dropDown.Open(other.control, true);
-    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
+    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
     EXPECT_EQ(other.window.hwnd(), GetWindow(dropDown.Hwnd(), GW_OWNER));
     EXPECT_EQ(WindowRect(other.control).bottom, WindowRect(dropDown.Hwnd()).top);
     dropDown.Hide();
@@ -98,20 +88,20 @@ TEST(DropDownWindow, CloseRequestsHideAndAltF4Too) {
     DropDownWindow dropDown;
     dropDown.SetClientSize(150, 120);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
+    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
     SendMessageW(dropDown.Hwnd(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(dropDown.Shown());
     EXPECT_TRUE(dropDown.Exists());
 
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
+    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
     INPUT keys[4] = {};
     for (INPUT& key : keys) key.type = INPUT_KEYBOARD;
     keys[0].ki.wVk = keys[3].ki.wVk = VK_MENU;
     keys[1].ki.wVk = keys[2].ki.wVk = VK_F4;
     keys[2].ki.dwFlags = keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(4, keys, sizeof(INPUT));
-    EXPECT_TRUE(PumpUntil([&] { return !dropDown.Shown(); }));
+    EXPECT_TRUE(PumpUntilTrue([&] { return !dropDown.Shown(); }));
     EXPECT_TRUE(dropDown.Exists());
     EXPECT_TRUE(IsWindowVisible(host.window.hwnd())) << "Alt+F4 closes only the drop-down";
 }
@@ -122,7 +112,7 @@ TEST(DropDownWindow, ItsOwnMessageBoxDoesNotHideIt) {
     DropDownWindow dropDown;
     dropDown.SetClientSize(150, 120);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
+    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown() && GetActiveWindow() == dropDown.Hwnd(); }));
     std::atomic<bool> shownUnderBox{false};
     {
         kxtest::DialogDriver driver([&](HWND box) {
@@ -134,7 +124,7 @@ TEST(DropDownWindow, ItsOwnMessageBoxDoesNotHideIt) {
         EXPECT_TRUE(driver.Found());
     }
     EXPECT_TRUE(shownUnderBox);
-    PumpUntil([] { return false; }, 300);
+    PumpUntilTrue([] { return false; }, 300);
     EXPECT_TRUE(dropDown.Shown());
 }
 
@@ -145,7 +135,7 @@ TEST(DropDownWindow, KeptOnScreenAtTheBottomAndRightEdges) {
     DropDownWindow dropDown;
     dropDown.SetClientSize(193, 190);
     dropDown.Open(host.control, true);
-    ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
+    ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
     const RECT placed = WindowRect(dropDown.Hwnd());
     EXPECT_EQ(screenHeight, placed.bottom);
     EXPECT_EQ(screenWidth, placed.right);
@@ -161,7 +151,7 @@ TEST(DropDownWindow, GoesWithItsOwner) {
     {
         Host host;
         dropDown.Open(host.control, true);
-        ASSERT_TRUE(PumpUntil([&] { return dropDown.Shown(); }));
+        ASSERT_TRUE(PumpUntilTrue([&] { return dropDown.Shown(); }));
     }
     EXPECT_FALSE(dropDown.Exists());
     EXPECT_EQ(nullptr, dropDown.Host());
