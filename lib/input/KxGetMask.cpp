@@ -48,16 +48,6 @@ std::u16string Utf16(const std::wstring& text) { return std::u16string(text.begi
 std::wstring Wide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 std::wstring OneCharacter(char16_t c) { return std::wstring(1, static_cast<wchar_t>(c)); }
 
-HFONT FontHandle(IFontDisp* font) {
-    IFont* object = nullptr;
-    HFONT handle = nullptr;
-    if (font && SUCCEEDED(font->QueryInterface(IID_IFont, reinterpret_cast<void**>(&object)))) {
-        object->get_hFont(&handle);
-        object->Release();
-    }
-    return handle;
-}
-
 VARIANT ByReference(LONG* value) {
     VARIANT v;
     v.vt = VT_BYREF | VT_I4;
@@ -83,9 +73,12 @@ KxGetMask::KxGetMask()
     : Control<_kxGetMask>(CLSID_kxGetMask, DIID___kxGetMask, kNewWidthTwips, kNewHeightTwips),
       backColor_(kWindowColour),
       foreColor_(kWindowTextColour),
-      box_(Hwnd(), *this) {
+      box_(Hwnd(), *this),
+      boxMouse_({kMouseDown, kMouseMove, kMouseUp},
+                [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
+                [this](DISPID id) { RaiseEvent(id); }) {
     font_ = CreateDefaultFont();
-    box_.SetFont(FontHandle(font_));
+    box_.SetFont(FontHandleOf(font_));
     ResetOwnFields();
     ApplyBorder();
     ApplyColours();
@@ -334,37 +327,10 @@ bool KxGetMask::RaiseCheckMaxValue(SpinRequest& request) {
 // --- the box's mouse: the classic order MouseDown, MouseUp, Click; DblClick in place of the second MouseDown ---
 
 void KxGetMask::BoxMouse(UINT message, WPARAM keys, LPARAM position) {
-    short button = ButtonOf(message);
-    short shift = ShiftState();
-    float x = static_cast<float>(GET_X_LPARAM(position));
-    float y = static_cast<float>(GET_Y_LPARAM(position));
-    switch (message) {
-        case WM_MOUSEMOVE:
-            button = HeldButtons(keys);
-            RaiseMouseEvent(kMouseMove, button, shift, x, y);
-            return;
-        case WM_LBUTTONDBLCLK:
-            pressedButtons_ |= 1;
-            doubleClicked_ = true;
-            RaiseEvent(DISPID_DBLCLICK);
-            return;
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-            pressedButtons_ |= button;
-            doubleClicked_ = false;
-            RaiseMouseEvent(kMouseDown, button, shift, x, y);
-            return;
-        default: {
-            const bool wasPressed = (pressedButtons_ & button) != 0;
-            pressedButtons_ &= ~static_cast<UINT>(button);
-            RaiseMouseEvent(kMouseUp, button, shift, x, y);
-            RECT client = {};
-            GetClientRect(box_.Hwnd(), &client);
-            const POINT at = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-            if (wasPressed && !doubleClicked_ && PtInRect(&client, at)) RaiseEvent(DISPID_CLICK);
-            return;
-        }
-    }
+    RECT client = {};
+    GetClientRect(box_.Hwnd(), &client);
+    const POINT at = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    boxMouse_.Handle(message, keys, static_cast<float>(at.x), static_cast<float>(at.y), PtInRect(&client, at) != FALSE);
 }
 
 // --- the surface ---
@@ -396,7 +362,7 @@ void KxGetMask::StoreFont(IFontDisp* font) {
     font->AddRef();
     if (font_) font_->Release();
     font_ = font;
-    box_.SetFont(FontHandle(font_));
+    box_.SetFont(FontHandleOf(font_));
 }
 
 // --- members ---
@@ -532,7 +498,7 @@ STDMETHODIMP KxGetMask::putref_Font(IFontDisp* Font) {
 HRESULT KxGetMask::LetFontView(const wchar_t* name, void (*write)(IFontDisp*, bool), VARIANT_BOOL value) {
     return Let(name, [&] {
         write(font_, value != VARIANT_FALSE);
-        box_.SetFont(FontHandle(font_));
+        box_.SetFont(FontHandleOf(font_));
     });
 }
 
@@ -559,7 +525,7 @@ STDMETHODIMP KxGetMask::get_FontName(BSTR* FontName) {
 STDMETHODIMP KxGetMask::put_FontName(BSTR FontName) {
     return Let(L"FontName", [&] {
         WriteFontName(font_, FromBstr(FontName));
-        box_.SetFont(FontHandle(font_));
+        box_.SetFont(FontHandleOf(font_));
     });
 }
 
@@ -572,7 +538,7 @@ STDMETHODIMP KxGetMask::get_FontSize(FLOAT* FontSize) {
 STDMETHODIMP KxGetMask::put_FontSize(FLOAT FontSize) {
     return Let(L"FontSize", [&] {
         WriteFontSize(font_, FontSize);
-        box_.SetFont(FontHandle(font_));
+        box_.SetFont(FontHandleOf(font_));
     });
 }
 

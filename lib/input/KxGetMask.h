@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "BoxMouseSequence.h"
 #include "Control.h"
 #include "Korvix32_h.h"
 #include "MaskEngine.h"
@@ -127,8 +128,7 @@ private:
     bool useUpDownKey_ = false;
     bool enterNextTab_ = true;
     MaskTextBox box_;
-    UINT pressedButtons_ = 0;
-    bool doubleClicked_ = false;
+    BoxMouseSequence boxMouse_;
 };
 
 }  // namespace kx

@@ -1,7 +1,5 @@
 #include "MaskTextBox.h"
 
-#include <vector>
-
 namespace kx {
 namespace {
 
@@ -27,17 +25,9 @@ bool IsIn(const UINT* first, const UINT* last, UINT message) {
 
 }  // namespace
 
-MaskTextBox::MaskTextBox(HWND owner, Input& input) : owner_(owner), input_(input) {
-    back_ = GetSysColor(COLOR_WINDOW);
-    fore_ = GetSysColor(COLOR_WINDOWTEXT);
-    brush_ = CreateSolidBrush(back_);
-    Create(L"", 0, false);
-}
+MaskTextBox::MaskTextBox(HWND owner, Input& input) : owner_(owner), input_(input) { Create(L"", 0, false); }
 
-MaskTextBox::~MaskTextBox() {
-    Destroy();
-    if (brush_) DeleteObject(brush_);
-}
+MaskTextBox::~MaskTextBox() { Destroy(); }
 
 void MaskTextBox::Create(const std::wstring& text, long caret, bool focused) {
     const DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | AlignmentStyle(style_.alignment) |
@@ -92,29 +82,11 @@ void MaskTextBox::SetFont(HFONT font) {
     if (window_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void MaskTextBox::SetColours(COLORREF back, COLORREF fore) {
-    if (back != back_ || !brush_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(back);
-    }
-    back_ = back;
-    fore_ = fore;
-    if (window_) InvalidateRect(window_, nullptr, TRUE);
-}
+void MaskTextBox::SetColours(COLORREF back, COLORREF fore) { colours_.Set(window_, back, fore); }
 
-LRESULT MaskTextBox::Colour(HDC dc) const {
-    SetTextColor(dc, fore_);
-    SetBkColor(dc, back_);
-    return reinterpret_cast<LRESULT>(brush_);
-}
+LRESULT MaskTextBox::Colour(HDC dc) const { return colours_.Colour(dc); }
 
-std::wstring MaskTextBox::Text() const {
-    if (!window_) return {};
-    const int length = GetWindowTextLengthW(window_);
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
-    const int got = GetWindowTextW(window_, buffer.data(), length + 1);
-    return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
-}
+std::wstring MaskTextBox::Text() const { return EditText(window_); }
 
 void MaskTextBox::SetText(const std::wstring& text) {
     if (window_) SetWindowTextW(window_, text.c_str());

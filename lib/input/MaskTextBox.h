@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "EditBoxColours.h"
 #include "WindowSubclasser.h"
 
 // The masked input's text box: a borderless EDIT child of the control's window. Its keys reach the
@@ -66,9 +67,7 @@ private:
     WindowSubclasser subclasser_{*this};
     Style style_;
     HFONT font_ = nullptr;
-    HBRUSH brush_ = nullptr;
-    COLORREF fore_ = 0;
-    COLORREF back_ = 0;
+    EditBoxColours colours_;
     int width_ = 0;
     int height_ = 0;
 };

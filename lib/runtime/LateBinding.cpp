@@ -2,6 +2,9 @@
 
 #include <dispex.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "ClassicRuntime.h"
 #include "ErrorInfo.h"
 #include "Text.h"
@@ -93,6 +96,12 @@ void GetProperty(IDispatch* object, const wchar_t* name, long index, OwnedVarian
     argument.vt = VT_I4;
     argument.lVal = index;
     Get(object, MemberId(object, name), &argument, 1, result);
+}
+
+void CallMember(IDispatch* object, const wchar_t* name, const VARIANT* args, UINT count, OwnedVariant& result) {
+    std::vector<VARIANT> reversed(args, args + count);  // shallow views, last argument first
+    std::reverse(reversed.begin(), reversed.end());
+    Get(object, MemberId(object, name), reversed.data(), count, result);
 }
 
 void GetDefaultValue(IDispatch* object, OwnedVariant& result) {

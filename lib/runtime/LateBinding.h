@@ -33,6 +33,8 @@ HRESULT FindMemberId(IDispatch* object, const wchar_t* name, DISPID& id);
 // A property or parameterless function; with an index, its one argument (Panels(2), List(i)).
 void GetProperty(IDispatch* object, const wchar_t* name, OwnedVariant& result);
 void GetProperty(IDispatch* object, const wchar_t* name, long index, OwnedVariant& result);
+// A member called with arguments in the caller's order (Find(criterion, 0, 1, 1), Fields("Name")).
+void CallMember(IDispatch* object, const wchar_t* name, const VARIANT* args, UINT count, OwnedVariant& result);
 // The object's default member (its value).
 void GetDefaultValue(IDispatch* object, OwnedVariant& result);
 void PutProperty(IDispatch* object, const wchar_t* name, const VARIANT& value);

@@ -16,6 +16,10 @@
 #include "KxGraph.h"
 #include "KxNumText.h"
 #include "KxGetMask.h"
+#include "KxGetCombo.h"
+#include "ComboListPage.h"
+#include "ComboPropertyPages.h"
+#include "FieldsPage.h"
 #include "KxCalculator.h"
 #include "KxGetNumber.h"
 #include "KxGifPlayer.h"
@@ -41,6 +45,9 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxGraph, L"kxGraph", &CreateInstance<KxGraph>, false},
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
+    {&CLSID_kxGetCombo, L"kxGetCombo", &CreateInstance<KxGetCombo>, true},
+    {&CLSID_prpGetComoboList, L"prpGetComoboList", &CreateInstance<ComboListPage>, false},
+    {&CLSID_prpFields, L"prpFields", &CreateInstance<FieldsPage>, false},
     {&CLSID_kxCalculator, L"kxCalculator", &CreateInstance<KxCalculator>, true},
     {&CLSID_kxGetNumber, L"kxGetNumber", &CreateInstance<KxGetNumber>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
