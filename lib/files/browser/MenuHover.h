@@ -1,4 +1,5 @@
 #pragma once
+#include <windows.h>
 
 // The left menu's hover look: which entry is highlighted and the colours of the highlight.
 namespace kx {
@@ -11,6 +12,10 @@ struct HoverColors {
 
 // From the control's back colour (an OLE colour, translated first).
 HoverColors HoverColorsFor(long backColor);
+
+// Draws one menu entry of width x height: its back colour, or the highlight (a vertical ramp from the
+// top colour to the bottom colour inside an outline).
+void PaintMenuEntry(HDC dc, int width, int height, long backColor, bool highlighted);
 
 // The highlighted entry, -1 for none; moving onto the control's own surface passes -1.
 class HoverTracker {

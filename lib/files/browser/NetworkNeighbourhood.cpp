@@ -79,4 +79,18 @@ const NetworkServer* NetworkNeighbourhood::ServerAt(const std::wstring& path) co
     return nullptr;
 }
 
+std::vector<NetworkItem> NetworkItemsAt(const NetworkNeighbourhood& network, const std::wstring& path) {
+    std::vector<NetworkItem> items;
+    if (path == L"\\\\") {
+        for (const NetworkServer& server : network.Servers())
+            if (!server.displayName.empty()) items.push_back({server.remoteName, server.displayName, server.remoteName});
+    } else if (const NetworkServer* server = network.ServerAt(path)) {
+        for (const std::wstring& share : server->shares) {
+            const std::wstring key = server->remoteName + L"\\" + share;
+            items.push_back({key, share, L"1_" + key});
+        }
+    }
+    return items;
+}
+
 }  // namespace kx

@@ -38,6 +38,16 @@ private:
     std::vector<NetworkServer> servers_;
 };
 
+// One item of a network listing: a server (its remote name as key and place mark) or a share (marked
+// "1_" to open as a folder).
+struct NetworkItem {
+    std::wstring key, text, sortKey;
+};
+
+// The items of the network location path: the servers for "\\", the shares of one server for
+// "\\SERVER\" (none when the server is not known), nothing for any other path.
+std::vector<NetworkItem> NetworkItemsAt(const NetworkNeighbourhood& network, const std::wstring& path);
+
 // Containers deeper than this are not opened: the network's own tree is four levels deep.
 constexpr int kMaxNetworkDepth = 16;
 

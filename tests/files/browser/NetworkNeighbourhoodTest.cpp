@@ -143,4 +143,22 @@ TEST(NetworkNeighbourhood, NamesOverSixtyFourThousandCharacters) {
     EXPECT_EQ(network.ServerAt(server + L"\\")->shares.at(0).size(), 70000u);
 }
 
+TEST(NetworkNeighbourhood, ListingItems) {
+    NetworkFixture fixture(kWorkgroup);
+    NetworkNeighbourhood network;
+    network.Enumerate(fixture, kGoOn);
+    const std::vector<kx::NetworkItem> servers = kx::NetworkItemsAt(network, L"\\\\");
+    ASSERT_EQ(servers.size(), 3u);
+    EXPECT_EQ(servers[2].key, L"\\\\gamma");
+    EXPECT_EQ(servers[2].text, L"gamma");
+    EXPECT_EQ(servers[2].sortKey, L"\\\\gamma");
+    const std::vector<kx::NetworkItem> shares = kx::NetworkItemsAt(network, L"\\\\ALPHA\\");
+    ASSERT_EQ(shares.size(), 2u);
+    EXPECT_EQ(shares[1].key, L"\\\\ALPHA\\Music");
+    EXPECT_EQ(shares[1].text, L"Music");
+    EXPECT_EQ(shares[1].sortKey, L"1_\\\\ALPHA\\Music");
+    EXPECT_TRUE(kx::NetworkItemsAt(network, L"\\\\BETA\\").empty());
+    EXPECT_TRUE(kx::NetworkItemsAt(network, L"\\\\NOBODY\\").empty());
+}
+
 }  // namespace
