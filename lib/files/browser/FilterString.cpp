@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "TextCase.h"
-
 namespace kx {
 namespace {
 
@@ -16,18 +14,9 @@ bool TakeField(std::wstring_view& rest, std::wstring& field) {
     return true;
 }
 
-std::wstring TrimBlanks(std::wstring_view text) {
-    const size_t first = text.find_first_not_of(L' ');
-    if (first == std::wstring_view::npos) return {};
-    const size_t last = text.find_last_not_of(L' ');
-    return std::wstring(text.substr(first, last - first + 1));
-}
-
-bool IsEveryFile(const std::wstring& extension) { return extension == L".*" || extension == L"*.*"; }
-
 }  // namespace
 
-std::vector<FilterEntry> ParseFilter(const std::wstring& filter) {
+std::vector<FilterEntry> ParseFilterString(const std::wstring& filter) {
     std::wstring text = filter.empty() ? L"*.*|*.*" : filter;
     if (text.back() != L'|') text.push_back(L'|');
     std::vector<FilterEntry> entries;
@@ -48,41 +37,10 @@ int ClampFilterIndex(int index, int count) {
     return std::min(index, count - 1);
 }
 
-std::vector<std::wstring> ExtensionsOfPattern(const std::wstring& pattern) {
-    if (TrimBlanks(pattern).empty()) return {L"*.*"};
-    std::vector<std::wstring> extensions;
-    size_t start = 0;
-    while (start <= pattern.size()) {
-        size_t end = pattern.find(L';', start);
-        if (end == std::wstring::npos) end = pattern.size();
-        const std::wstring piece = TrimBlanks(std::wstring_view(pattern).substr(start, end - start));
-        if (!piece.empty()) {
-            const size_t dot = piece.find(L'.');
-            extensions.push_back(dot == std::wstring::npos ? L".*" : piece.substr(dot));
-        }
-        start = end + 1;
-    }
-    if (extensions.empty()) extensions.push_back(L"*.*");  // only ";" and blanks
-    return extensions;
-}
-
-bool NameHasExtension(const std::wstring& name, const std::wstring& extension) {
-    return IsEveryFile(extension) || UpperText(name).find(UpperText(extension)) != std::wstring::npos;
-}
-
-bool NameMatchesAny(const std::wstring& name, const std::vector<std::wstring>& extensions) {
-    return std::any_of(extensions.begin(), extensions.end(),
-                       [&](const std::wstring& extension) { return NameHasExtension(name, extension); });
-}
-
-std::wstring TypedPatternExtension(const std::wstring& typedPattern) {
-    const size_t dot = typedPattern.find(L'.');
-    return dot == std::wstring::npos ? L".*" : typedPattern.substr(dot);
-}
-
 std::wstring FileNameWithExtension(const std::wstring& typed, int filterIndex,
                                    const std::vector<std::wstring>& extensions) {
-    if (typed.find(L'.') != std::wstring::npos || filterIndex < 0 || extensions.empty()) return typed;
+    if (typed.empty() || typed.find(L'.') != std::wstring::npos || filterIndex < 0 || extensions.empty())
+        return typed;
     return typed + extensions.front();
 }
 

@@ -1,4 +1,4 @@
-#include "BrowserLayout.h"
+#include "BrowserGeometry.h"
 
 #include <algorithm>
 #include <cmath>

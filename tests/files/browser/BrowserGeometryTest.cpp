@@ -1,7 +1,7 @@
 // The browser's layout in both reading orders, with and without the menu and a border, in pixels at 96 DPI.
 #include <gtest/gtest.h>
 
-#include "BrowserLayout.h"
+#include "BrowserGeometry.h"
 
 namespace {
 
