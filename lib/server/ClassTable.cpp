@@ -17,6 +17,7 @@
 #include "KxNumText.h"
 #include "KxGetMask.h"
 #include "KxGifPlayer.h"
+#include "ActFileDialog.h"
 
 namespace kx {
 namespace {
@@ -37,6 +38,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxNumText, L"kxNumText", &CreateInstance<KxNumText>, false},
     {&CLSID_kxGetMask, L"kxGetMask", &CreateInstance<KxGetMask>, true},
     {&CLSID_kxGifPlayer, L"kxGifPlayer", &CreateInstance<KxGifPlayer>, true},
+    {&CLSID_actFileDialog, L"actFileDialog", &CreateInstance<ActFileDialog>, true},
 };
 }  // namespace
 
