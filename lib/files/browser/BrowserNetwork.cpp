@@ -21,9 +21,9 @@ void ActFileDialog::EnumerateNetwork() {
     const bool shown = BrowserForm::OwnVisible(list);
     ShowWindow(list, SW_HIDE);
     std::unique_ptr<NetworkEnumerator> enumerator = MakeNetworkEnumerator();
-    network_.Enumerate(*enumerator, [this] {
+    network_.Enumerate(*enumerator, [this, list] {
         DoEvents();
-        return !terminated_;
+        return !terminated_ && IsWindow(list);
     });
     if (shown && !terminated_) ShowWindow(list, SW_SHOWNA);
 }
