@@ -68,16 +68,15 @@ NetworkFixture::NetworkFixture(const std::wstring& text) {
         while (!open.empty() && open.back().first >= indent) open.pop_back();
         const size_t index = nodes_.size();
         (open.empty() ? top_ : nodes_[open.back().second].children).push_back(index);
+        firstNode_.emplace(std::to_wstring(node.record.displayType) + L" " + node.record.remoteName, index);
         nodes_.push_back(std::move(node));
         open.emplace_back(indent, index);
     }
 }
 
 const NetworkFixture::Node* NetworkFixture::Find(const NetworkResource& record) const {
-    for (const Node& node : nodes_)
-        if (node.record.displayType == record.displayType && node.record.remoteName == record.remoteName)
-            return &node;
-    return nullptr;
+    const auto found = firstNode_.find(std::to_wstring(record.displayType) + L" " + record.remoteName);
+    return found == firstNode_.end() ? nullptr : &nodes_[found->second];
 }
 
 std::unique_ptr<NetworkContainer> NetworkFixture::Open(const NetworkResource* container) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "NetworkEnumerator.h"
@@ -33,6 +34,7 @@ private:
     const Node* Find(const NetworkResource& record) const;
 
     std::vector<Node> nodes_;
+    std::unordered_map<std::wstring, size_t> firstNode_;  // display type and remote name -> first such line
     std::vector<size_t> top_;
     int opened_ = 0;
     std::shared_ptr<int> live_ = std::make_shared<int>(0);

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ public:
                std::to_wstring(counter_++) + L".log";
         DeleteFileW(log_.c_str());
         std::wstring command = L"\"" + HelperPath() + L"\" host " + progId + L" \"" + log_ + L"\"";
-        for (const std::wstring& argument : arguments) command += L" \"" + argument + L"\"";
+        for (const std::wstring& argument : arguments) command += L" " + Quoted(argument);
         STARTUPINFOW startup = {sizeof(startup)};
         if (!environment.empty()) SetEnvironmentVariableW(environment.substr(0, environment.find(L'=')).c_str(),
                                                           environment.substr(environment.find(L'=') + 1).c_str());
@@ -112,6 +113,26 @@ public:
 
     void Set(const std::wstring& name, const std::wstring& value) const { Command(L"set " + name + L"=" + value); }
 
+    // A command that may run long (the control yields meanwhile): sent, but not waited for past a moment.
+    void CommandWithoutWaiting(const std::wstring& text) const {
+        COPYDATASTRUCT data = {0, static_cast<DWORD>(text.size() * sizeof(wchar_t)), const_cast<wchar_t*>(text.c_str())};
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(host_, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_NORMAL, 300, &answer);
+    }
+
+    // A list view item's rectangle in its client coordinates, asked through memory of the host process.
+    RECT ItemRect(HWND list, int index) const {
+        RECT rect = {LVIR_BOUNDS, 0, 0, 0};
+        void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+        if (!remote) return {};
+        SIZE_T moved = 0;
+        WriteProcessMemory(process_.hProcess, remote, &rect, sizeof(rect), &moved);
+        SendMessageW(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process_.hProcess, remote, &rect, sizeof(rect), &moved);
+        VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+        return rect;
+    }
+
     // Closes the host window and waits for the process; true when it ended by itself.
     bool Close() {
         if (IsWindow(host_)) PostMessageW(host_, WM_CLOSE, 0, 0);
@@ -119,6 +140,13 @@ public:
     }
 
 private:
+    // An argument as CommandLineToArgvW reads it back: backslashes before the closing quote doubled.
+    static std::wstring Quoted(const std::wstring& argument) {
+        const size_t last = argument.find_last_not_of(L'\\');
+        const size_t trailing = argument.size() - (last == std::wstring::npos ? 0 : last + 1);
+        return L"\"" + argument + std::wstring(trailing, L'\\') + L"\"";
+    }
+
     std::wstring log_;
     PROCESS_INFORMATION process_ = {};
     HWND host_ = nullptr;
