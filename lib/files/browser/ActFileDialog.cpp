@@ -261,6 +261,10 @@ bool ActFileDialog::OnCommand(WORD id, WORD code, HWND) {
         LeftMenuClick(id - kIdToolBar);
         return true;
     }
+    if (id >= kMenuOpen && id <= kMenuWinExplorer && code == 0) {  // the right-click menu's items
+        RunMenuCommand(id);
+        return true;
+    }
     if (id == kIdPattern && code == CBN_SELCHANGE) {
         FilterBoxClick();
         return true;
