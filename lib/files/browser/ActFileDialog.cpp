@@ -275,8 +275,12 @@ bool ActFileDialog::OnCommand(WORD id, WORD code, HWND) {
     }
     if (id == kIdAddress) {
         const bool dropped = SendMessageW(form_->imgDir.Hwnd(), CB_GETDROPPEDSTATE, 0, 0) != 0;
-        if (code == CBN_EDITCHANGE) form_->imgDir.Typed();
-        else if ((code == CBN_SELCHANGE && !dropped) || code == CBN_SELENDOK) GoToAddressItem();
+        if (code == CBN_EDITCHANGE) {
+            form_->imgDir.TextChanged();
+        } else if ((code == CBN_SELCHANGE && !dropped) || code == CBN_SELENDOK) {
+            form_->imgDir.Chosen();
+            GoToAddressItem();
+        }
         return true;
     }
     return false;

@@ -3,7 +3,7 @@
 namespace kx {
 
 IconList::IconList(bool masked)
-    : list_(ImageList_Create(kSize, kSize, ILC_COLOR32 | (masked ? ILC_MASK : 0), 16, 16)) {}
+    : list_(ImageList_Create(kSize, kSize, masked ? ILC_COLOR32 | ILC_MASK : ILC_COLOR24, 16, 16)) {}
 
 IconList::~IconList() {
     if (list_) ImageList_Destroy(list_);

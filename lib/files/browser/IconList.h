@@ -7,7 +7,8 @@ namespace kx {
 
 class IconList {
 public:
-    // masked: images keep a transparency mask (icons); otherwise plain colour images.
+    // masked: images keep a transparency mask (icons); otherwise plain, opaque colour images, so a picture
+    // that was drawn with blending is not blended a second time.
     explicit IconList(bool masked = false);
     ~IconList();
     IconList(const IconList&) = delete;

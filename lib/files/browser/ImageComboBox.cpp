@@ -36,6 +36,14 @@ int ImageComboBox::Selected() const {
     return static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0));
 }
 
+void ImageComboBox::TextChanged() {
+    const int selected = static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0));
+    const HWND edit = reinterpret_cast<HWND>(SendMessageW(window_, CBEM_GETEDITCONTROL, 0, 0));
+    wchar_t text[1024] = {};
+    if (edit) GetWindowTextW(edit, text, 1024);
+    typed_ = selected < 0 || selected >= Count() || entries_[selected].text != text;
+}
+
 void ImageComboBox::Select(int index) {
     SendMessageW(window_, CB_SETCURSEL, index, 0);
     typed_ = false;

@@ -26,8 +26,10 @@ public:
     int Selected() const;  // -1 for none, also after typing
     void Select(int index);
     bool SelectKey(const std::wstring& key);  // false when no entry has the key
-    // The user typed into the box (its edit change notification).
-    void Typed() { typed_ = true; }
+    // The box's text changed (its edit change notification): typed text unless it is the selected entry's.
+    void TextChanged();
+    // The user chose an entry from the list: typing before it no longer counts.
+    void Chosen() { typed_ = false; }
 
 private:
     HWND window_ = nullptr;

@@ -32,10 +32,11 @@ std::wstring LowerExtension(const std::wstring& name) {
 }
 
 ItemIcons::ItemIcons() {
-    HDC screen = GetDC(nullptr);
-    dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, IconList::kSize, IconList::kSize);
-    ReleaseDC(nullptr, screen);
+    dc_ = CreateCompatibleDC(nullptr);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), IconList::kSize, -IconList::kSize, 1, 32, BI_RGB};
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
 }
 
 ItemIcons::~ItemIcons() {
