@@ -141,6 +141,17 @@ TEST(BrowserFilterBox, AFullPathMovesPathAndSelectsTheFile) {
     EXPECT_EQ(kxtest::PathOf(host.browser), folder.Path());  // a bare name leaves Path
 }
 
+TEST(BrowserFilterBox, ASavedIndexBelowMinusOneLoadsAsZero) {
+    kxtest::SavedBag saved;
+    VARIANT index;
+    index.vt = VT_I4;
+    index.lVal = -5;
+    saved.bag->Write(L"FilterIndex", &index);
+    kxtest::LooseBrowser loaded(saved.bag);
+    ASSERT_EQ(loaded.loaded, S_OK);
+    EXPECT_EQ(FilterIndexOf(loaded.browser), 0);
+}
+
 TEST(BrowserFilterBox, AnEmptyFilterAtRunTimeLeavesOneEntryForEveryFile) {
     HostedBrowser host;
     kxtest::SetBrowserText(host.browser, &kx::ActFileDialog::put_Filter, L"A|*.a|B|*.b");
