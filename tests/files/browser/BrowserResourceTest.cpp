@@ -6,18 +6,21 @@
 
 namespace {
 
+BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND window, LPARAM counter) {
+    CountWindow(window, counter);
+    EnumChildWindows(window, CountWindow, counter);
+    return TRUE;
+}
+
 // The windows of this thread, the control's children included.
 int ThreadWindowCount() {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counter) -> BOOL {
-            ++*reinterpret_cast<int*>(counter);
-            EnumChildWindows(window, [](HWND, LPARAM inner) -> BOOL { return ++*reinterpret_cast<int*>(inner), TRUE; },
-                             counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
