@@ -1,10 +1,13 @@
 // A small program the tests start: "exit N" ends with code N, "sleep MS N" waits MS milliseconds
 // and ends with N, "idle" keeps a message loop running until it is ended, "image FILE" reads a picture
-// file through GDI+ and ends with width * 1000 + height (0 when it cannot be read).
+// file through GDI+ and ends with width * 1000 + height (0 when it cannot be read); "host" runs one control
+// (ControlHostMode.h).
 #include <windows.h>
 #include <gdiplus.h>
 
 #include <cstdlib>
+
+#include "ControlHostMode.h"
 
 namespace {
 
@@ -45,5 +48,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
         return 0;
     }
     if (argc >= 3 && lstrcmpiW(argv[1], L"image") == 0) return ImageSizeCode(argv[2]);
+    if (argc >= 4 && lstrcmpiW(argv[1], L"host") == 0) return RunControlHost(argc - 2, argv + 2);
     return 100;
 }

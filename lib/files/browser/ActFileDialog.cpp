@@ -6,8 +6,10 @@
 
 #include "BrowserControls.h"
 #include "ErrorInfo.h"
+#include "FilterString.h"
 #include "FontViews.h"
 #include "ListingRules.h"
+#include "PathParts.h"
 #include "RegistryOperations.h"
 #include "SystemActions.h"
 #include "Text.h"
@@ -51,6 +53,19 @@ COLORREF Rgb(long colour) {
     return SUCCEEDED(OleTranslateColor(static_cast<OLE_COLOR>(colour), nullptr, &plain)) ? plain : RGB(0, 0, 0);
 }
 
+// An existing file (not a folder) named exactly, without wild cards.
+bool IsFileAt(const std::wstring& path) {
+    if (path.find_first_of(L"*?") != std::wstring::npos) return false;
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
 // The shell folder's path ending in "\"; a missing value leaves "\" (the drive list).
 std::wstring ShellFolder(const wchar_t* name) {
     const RegistryData data = registry::QueryValue(HKEY_CURRENT_USER, kShellFolders, name);
@@ -71,6 +86,7 @@ ActFileDialog::ActFileDialog()
       scaleMode_(kTwips),
       scaleHeight_(kDesignHeightTwips) {
     form_ = std::make_unique<BrowserForm>(Hwnd());
+    HookParts();
     FillAddressBox();
     ReadShellFolders();
 }
@@ -107,6 +123,7 @@ void ActFileDialog::ReadProperties(const PropertyReader& bag) {
     fileName_ = bag.Text(L"FileName", L"");
     filter_ = bag.Text(L"Filter", L"");
     filterIndex_ = static_cast<short>(bag.Long(L"FilterIndex", 0));
+    if (filterIndex_ < -1) filterIndex_ = 0;  // no entry has such an index
     searchText_ = bag.Text(L"SearchText", kEnglishCaptions.search);
     filterText_ = bag.Text(L"FilterText", kEnglishCaptions.filter);
     fileNameText_ = bag.Text(L"FileNameText", kEnglishCaptions.fileName);
@@ -176,7 +193,10 @@ void ActFileDialog::Show() {
     ListLocation();
 }
 
-void ActFileDialog::Terminate() { listingRequest_++; }
+void ActFileDialog::Terminate() {
+    listingRequest_++;
+    terminated_ = true;
+}
 
 // --- captions, colours, fonts, border ---
 
@@ -213,10 +233,21 @@ bool ActFileDialog::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         case WM_NOTIFY:
             return lParam && OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
+        case WM_SETCURSOR:
+            if (form_) MouseOver(reinterpret_cast<HWND>(wParam));
+            return false;
+        case kMessageRenameAgain:
+            StartRename();
+            return true;
+        case kMessageRenamed:
+            AfterRename();
+            return true;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            const HBRUSH brush =
-                form_ ? form_->ChildColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)) : nullptr;
+            const HWND child = reinterpret_cast<HWND>(lParam);
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            HBRUSH brush = form_ ? MenuChildColours(child, dc) : nullptr;
+            if (!brush && form_) brush = form_->ChildColours(child, dc);
             if (!brush) return false;
             *result = reinterpret_cast<LRESULT>(brush);
             return true;
@@ -228,6 +259,14 @@ bool ActFileDialog::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
 bool ActFileDialog::OnCommand(WORD id, WORD code, HWND) {
     if (id >= kIdToolBar && id < kIdToolBar + kLeftMenuEntries && code == STN_CLICKED) {
         LeftMenuClick(id - kIdToolBar);
+        return true;
+    }
+    if (id >= kMenuOpen && id <= kMenuWinExplorer && code == 0) {  // the right-click menu's items
+        RunMenuCommand(id);
+        return true;
+    }
+    if (id == kIdPattern && code == CBN_SELCHANGE) {
+        FilterBoxClick();
         return true;
     }
     if (id == kIdUp && code == BN_CLICKED) {
@@ -253,6 +292,21 @@ bool ActFileDialog::OnNotify(const NMHDR& header, LRESULT* result) {
         if (edit.iWhy == CBENF_RETURN) GoToAddressItem();
         *result = 0;
         return true;
+    }
+    if (header.idFrom == kIdList) {
+        switch (header.code) {
+            case NM_CLICK: ListClick(); return true;
+            case NM_DBLCLK: ListDblClick(); return true;
+            case NM_RCLICK: ShowListMenu(); return true;
+            case LVN_KEYDOWN: ListKeyDown(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey); return true;
+            case LVN_BEGINLABELEDITW:
+                *result = ListsAFolder() ? FALSE : TRUE;  // places keep their names
+                return true;
+            case LVN_ENDLABELEDITW:
+                LabelEdited(reinterpret_cast<const NMLVDISPINFOW&>(header));
+                *result = FALSE;
+                return true;
+        }
     }
     if (header.idFrom == kIdList && header.code == LVN_GETDISPINFOW) {
         auto& info = const_cast<NMLVDISPINFOW&>(reinterpret_cast<const NMLVDISPINFOW&>(header));
@@ -327,17 +381,29 @@ STDMETHODIMP ActFileDialog::put_Path(BSTR Path) {
 }
 
 STDMETHODIMP ActFileDialog::get_Extension(BSTR* Extension) {
-    return Guard(kSource, [&] {
-        const size_t dot = fileName_.find(L'.');
-        AssignBstr(Extension, dot == std::wstring::npos ? L"" : fileName_.substr(dot + 1));
-    });
+    return Guard(kSource, [&] { AssignBstr(Extension, SplitPath(fileName_).extension); });
 }
 
+// The file-name box's text, with the selected filter's first extension when it has no ".".
 STDMETHODIMP ActFileDialog::get_FileName(BSTR* FileName) {
-    return Guard(kSource, [&] { AssignBstr(FileName, fileName_); });
+    return Guard(kSource, [&] {
+        fileName_ = FileNameWithExtension(WindowText(form_->txtFileName), filterIndex_, currentExtensions_);
+        AssignBstr(FileName, fileName_);
+    });
 }
+// The name goes to the file-name box; a path to an existing file moves Path to its folder. A bare name
+// leaves Path where it is.
 STDMETHODIMP ActFileDialog::put_FileName(BSTR FileName) {
-    return LetText(fileName_, FileName, L"FileName", &ActFileDialog::RefreshListing);
+    return Guard(kSource, [&] {
+        fileName_ = FromBstr(FileName);
+        PropertyChanged(L"FileName");
+        const PathParts parts = SplitPath(fileName_);
+        const std::wstring folder = WithBackslash(parts.folder);
+        SetWindowTextW(form_->txtFileName, parts.name.c_str());
+        fileName_ = parts.extension.empty() ? parts.name : parts.name + L"." + parts.extension;
+        if (!parts.folder.empty() && IsRootedFolder(folder) && IsFileAt(folder + fileName_)) path_ = folder;
+        ListLocation();
+    });
 }
 
 STDMETHODIMP ActFileDialog::get_Filter(BSTR* Filter) {
@@ -354,6 +420,7 @@ STDMETHODIMP ActFileDialog::put_Filter(BSTR Filter) {
 STDMETHODIMP ActFileDialog::get_FilterIndex(short* FilterIndex) { return Read(FilterIndex, filterIndex_); }
 STDMETHODIMP ActFileDialog::put_FilterIndex(short FilterIndex) {
     return Let(L"FilterIndex", [&] {
+        if (FilterIndex < -1) throw Error(kErrInvalidPropertyValue);  // -1 is the typed pattern
         filterIndex_ = FilterIndex;
         ListLocation();
     });

@@ -8,7 +8,10 @@
 #include "Control.h"
 #include "ItemIcons.h"
 #include "Korvix32_h.h"
+#include "MenuHover.h"
+#include "NetworkNeighbourhood.h"
 #include "WindowMembers.h"
+#include "WindowSubclasser.h"
 
 namespace kx {
 
@@ -17,7 +20,7 @@ namespace kx {
 // My Network in the address box, and tells the host of clicks, double clicks and location changes.
 // The members are in this file; the listing (BrowserListing.cpp), the places and navigation
 // (BrowserLocations.cpp), the filters (BrowserFilters.cpp) and the layout (BrowserLayout.cpp) in theirs.
-class ActFileDialog : public WindowMembers<Control<_actFileDialog>> {
+class ActFileDialog : public WindowMembers<Control<_actFileDialog>>, private SubclassOwner {
 public:
     ActFileDialog();
     ~ActFileDialog() override;
@@ -93,6 +96,10 @@ protected:
     bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 
 private:
+    // Messages the control posts itself, to act once the list view has finished a label edit.
+    static constexpr UINT kMessageRenameAgain = WM_APP + 1;
+    static constexpr UINT kMessageRenamed = WM_APP + 2;
+
     template <class Body>
     HRESULT Let(const wchar_t* name, Body body);
     HRESULT LetText(std::wstring& field, BSTR value, const wchar_t* name, void (ActFileDialog::*after)());
@@ -138,6 +145,34 @@ private:
 
     // BrowserNetwork.cpp
     std::vector<ListItem> NetworkItems(const std::wstring& listed);
+    void EnumerateNetwork();
+
+    // BrowserFilters.cpp: the filter box's choice and the pattern typed into the file-name box.
+    void FilterBoxClick();
+    bool FileNameEnter();
+
+    // BrowserUserActions.cpp: the list's clicks and keys, the right-click menu and its actions.
+    std::optional<ListItem> SelectedItem() const;
+    void TakeFileName(const std::wstring& name, DISPID event);
+    void ListClick();
+    void ListDblClick();
+    bool ListKeyDown(WORD key);
+    void ShowListMenu();
+    void RunMenuCommand(int command);
+    bool ListsAFolder() const;
+    void NewFolder();
+    void StartRename();
+    void SelectItemByKey(const std::wstring& key);
+    void LabelEdited(const NMLVDISPINFOW& info);
+    void AfterRename();
+
+    // BrowserHover.cpp: the left menu's highlight, and the hooks of the panes and the file-name box.
+    void HookParts();
+    int MenuEntryOf(HWND window) const;
+    void MouseOver(HWND window);
+    HBRUSH MenuChildColours(HWND child, HDC dc) const;
+    void SubclassCallback(bool before, bool& handled, LRESULT& result, HWND window, UINT& message, WPARAM& wParam,
+                          LPARAM& lParam) override;
 
     std::unique_ptr<BrowserForm> form_;
     ItemIcons icons_;
@@ -165,7 +200,11 @@ private:
     std::wstring lastListedPath_;
     std::wstring desktopFolder_;
     std::wstring documentsFolder_;
-    short hoverIndex_ = -1;
+    HoverTracker hover_;
+    WindowSubclasser hooks_{*this};
+    NetworkNeighbourhood network_;
+    std::wstring renamedKey_;  // the item a rename made, selected once the list shows it
+    bool terminated_ = false;  // the walk of the network stops
     unsigned listingRequest_ = 0;  // the newest listing; an older one stops when it sees a newer one
 };
 

@@ -25,10 +25,11 @@ COLORREF ListBackground(HWND list) {
 }  // namespace
 
 void ActFileDialog::ListLocation() {
-    const unsigned request = ++listingRequest_;
     currentExtensions_ = {L""};
     ListViewBox& list = form_->lstView;
+    // While the list is hidden (the network being walked) a listing returns at once and leaves the running one.
     if (!Ambient().UserMode() || !BrowserForm::OwnVisible(list.Hwnd())) return;
+    const unsigned request = ++listingRequest_;
     // The image list can only be emptied while no list view uses it.
     list.Clear();
     list.SetImageLists(nullptr);

@@ -136,8 +136,11 @@ TEST(BrowserListingTest, PathChangedReportsTheFolderLeft) {
     GoTo(hosted.browser, L"\\");              // the drives, and back: nothing
     GoTo(hosted.browser, c.path());
     EXPECT_EQ(1u, hosted.lastPaths.size());
-    ASSERT_FALSE(hosted.events.empty());
-    EXPECT_EQ(3, hosted.events.front());
+    // Showing raises FilterIndexChanged (the filter's parse picks an entry); the rest is the one PathChanged.
+    std::vector<DISPID> others;
+    for (DISPID id : hosted.events)
+        if (id != 4) others.push_back(id);
+    EXPECT_EQ(std::vector<DISPID>{3}, others);
 }
 
 // A handler that moves elsewhere wins: the listing it interrupted stops and leaves its list alone.
