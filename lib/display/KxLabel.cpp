@@ -11,7 +11,6 @@
 #include "LabelPainting.h"
 #include "PictureObjects.h"
 #include "Rounding.h"
-#include "TabKeystroke.h"
 #include "Text.h"
 
 namespace kx {
@@ -208,14 +207,28 @@ void KxLabel::WriteProperties(const PropertyWriter& bag) {
 
 void KxLabel::Resize() {
     picture1_->Place(ScaleWidth(), ScaleHeight());
+    KeepPictureBoxAtTheBottom();
     Redraw();
 }
 
 void KxLabel::Show() { Redraw(); }
 
+// A container that the host may dock; the controls it holds sit above Picture1.
+DWORD KxLabel::MiscStatus() const { return OLEMISC_SIMPLEFRAME | OLEMISC_ALIGNABLE; }
+
+// A window created inside the label goes above Picture1, wherever the platform put it.
+bool KxLabel::WindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT*) {
+    if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) KeepPictureBoxAtTheBottom();
+    return false;
+}
+
+void KxLabel::KeepPictureBoxAtTheBottom() {
+    SetWindowPos(picture1_->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 // Tabbing into a label that may not hold the focus passes it on to the next control.
 void KxLabel::GotFocus() {
-    if (!canGetFocus_) SendTabKeystroke();
+    if (!canGetFocus_) PassFocusOn();
 }
 
 // --- the redraw ---
