@@ -6,6 +6,7 @@
 #include "AmbientProperties.h"
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
+#include "MemberValues.h"
 #include "Handles.h"
 #include "LabelLayout.h"
 #include "LabelPainting.h"
@@ -25,30 +26,6 @@ constexpr long kHighlight3D = static_cast<long>(0x80000014);
 constexpr long kShadow = static_cast<long>(0x80000010);
 constexpr long kMaskGrey = 0x646464;
 constexpr short kMaxDegree = 180;
-
-VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
-
-// Holds a new reference to object in slot, releasing what the slot held.
-template <class T>
-void Keep(T*& slot, T* object) {
-    if (object) object->AddRef();
-    if (slot) slot->Release();
-    slot = object;
-}
-
-template <class T>
-void Hand(T* object, T** out) {
-    if (!out) return;
-    *out = object;
-    if (object) object->AddRef();
-}
-
-template <class T, class V>
-HRESULT Read(T* out, V value) {
-    if (!out) return E_POINTER;
-    *out = static_cast<T>(value);
-    return S_OK;
-}
 
 
 // One step of the redraw: a step that fails is left undone and the redraw goes on.
@@ -463,12 +440,7 @@ void KxLabel::MouseUp(short button, short shift, float x, float y) {
 void KxLabel::Click() { RaiseEvent(DISPID_CLICK); }
 void KxLabel::DblClick() { RaiseEvent(DISPID_DBLCLICK); }
 void KxLabel::KeyDown(short keyCode, short shift) { RaiseKeyEvent(DISPID_KEYDOWN, keyCode, shift); }
-void KxLabel::KeyPress(short keyAscii) {
-    VARIANT arg;
-    arg.vt = VT_BYREF | VT_I2;
-    arg.piVal = &keyAscii;
-    RaiseEvent(DISPID_KEYPRESS, &arg, 1);
-}
+void KxLabel::KeyPress(short keyAscii) { RaiseKeyPress(keyAscii); }
 void KxLabel::KeyUp(short keyCode, short shift) { RaiseKeyEvent(DISPID_KEYUP, keyCode, shift); }
 
 }  // namespace kx

@@ -556,6 +556,13 @@ void ControlBase::RaiseKeyEvent(DISPID event, short& keyCode, short& shift) {
     RaiseEvent(event, args, 2);
 }
 
+void ControlBase::RaiseKeyPress(short& keyAscii) {
+    VARIANT arg;
+    arg.vt = VT_BYREF | VT_I2;
+    arg.piVal = &keyAscii;
+    RaiseEvent(DISPID_KEYPRESS, &arg, 1);
+}
+
 int ControlBase::WidthTwips() const { return MulDivRound(ScaleWidth(), kTwipsPerInch, PixelsPerInch()); }
 int ControlBase::HeightTwips() const { return MulDivRound(ScaleHeight(), kTwipsPerInch, PixelsPerInch()); }
 

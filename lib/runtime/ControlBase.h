@@ -158,6 +158,7 @@ protected:
     // The classic mouse (Button, Shift, X, Y) and key (KeyCode, Shift) events, their arguments by reference.
     void RaiseMouseEvent(DISPID event, short& button, short& shift, float& x, float& y);
     void RaiseKeyEvent(DISPID event, short& keyCode, short& shift);
+    void RaiseKeyPress(short& keyAscii);
     const AmbientProperties& Ambient() const { return ambient_; }
     IOleClientSite* ClientSite() const { return site_; }
 

@@ -23,6 +23,7 @@ struct ContainerKind {
 
 const ContainerKind kContainers[] = {
     {"label", &CLSID_kxLabel},
+    {"frame", &CLSID_kxFrame},
 };
 
 RECT RectIn(HWND window, HWND parent) {
@@ -182,6 +183,35 @@ TEST(ContainerTest, ADisabledContainerPassesItsFocusOnAndStopsItsChildren) {
         EXPECT_FALSE(Contains(c.buttonEvents, DISPID_CLICK)) << "a real click on a disabled container's child";
         SetWindowPos(c.Host(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     }
+}
+
+// At design time a disabled frame keeps its window enabled; in run mode it disables it.
+TEST(ContainerTest, TheFramesEnabledDisablesItsWindowInRunModeOnly) {
+    for (bool userMode : {false, true}) {
+        Container c(kContainers[1], userMode);
+        ASSERT_NE(c.container, nullptr);
+        EXPECT_EQ(kxtest::PutProperty(c.container->Dispatch(), L"Enabled", kxtest::Bool(false)), S_OK);
+        EXPECT_EQ(IsWindowEnabled(c.container->ControlWindow()) != FALSE, !userMode) << userMode;
+        EXPECT_EQ(kxtest::GetProperty(c.container->ExtenderDispatch(), L"Enabled").boolVal, VARIANT_FALSE);
+    }
+}
+
+// Clicks on the frame's title and on the controls inside are theirs: the frame raises Click for its own
+// ground only.
+TEST(ContainerTest, TheFrameRaisesNoClickForItsTitleOrChildren) {
+    Container c(kContainers[1]);
+    ASSERT_NE(c.button, nullptr);
+    const HWND frame = c.container->ControlWindow();
+    const auto click = [](HWND window, int x, int y) {
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    };
+    click(frame, 8, 3);  // on the title "ctlBox"
+    click(c.button->ControlWindow(), 5, 5);
+    EXPECT_FALSE(Contains(c.containerEvents, DISPID_CLICK));
+    EXPECT_TRUE(Contains(c.buttonEvents, DISPID_CLICK));
+    click(frame, 150, 120);
+    EXPECT_TRUE(Contains(c.containerEvents, DISPID_CLICK));
 }
 
 // The label redraws its picture box under the controls it holds.
