@@ -6,6 +6,7 @@
 #include "KxProgressBar.h"
 #include "KxLabel.h"
 #include "KxFrame.h"
+#include "KxTrayBar.h"
 #include "KxAlert.h"
 #include "KxAlertWindow.h"
 #include "KxRegistry.h"
@@ -27,6 +28,7 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxProgressBar, L"kxProgressBar", &CreateInstance<KxProgressBar>, true},
     {&CLSID_kxLabel, L"kxLabel", &CreateInstance<KxLabel>, true},
     {&CLSID_kxFrame, L"kxFrame", &CreateInstance<KxFrame>, true},
+    {&CLSID_kxTrayBar, L"kxTrayBar", &CreateInstance<KxTrayBar>, true},
     {&CLSID_kxAlert, L"kxAlert", &CreateInstance<KxAlert>, false},
     {&CLSID_kxAlertWindow, L"kxAlertWindow", &CreateInstance<KxAlertWindow>, true},
     {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},

@@ -344,3 +344,29 @@ TEST(ContainerTest, ALabelInWinesAtlAxWinWorksWithoutAFrameSite) {
 }
 
 }  // namespace
+
+namespace {
+
+// The frame and the tray icon in Wine's AtlAxWin: made, given a window, and released cleanly.
+TEST(ContainerTest, TheFrameAndTheTrayIconLiveInWinesAtlAxWin) {
+    kxtest::AxCreate create = kxtest::LoadAtlAx();
+    ASSERT_NE(create, nullptr);
+    for (const wchar_t* progId : {L"Korvix32.kxFrame", L"Korvix32.kxTrayBar"}) {
+        kxtest::HostWindow window;
+        HWND place = CreateWindowExW(0, L"AtlAxWin", L"", WS_CHILD | WS_VISIBLE, 0, 0, 150, 100, window.hwnd(),
+                                     nullptr, GetModuleHandleW(nullptr), nullptr);
+        IUnknown* container = nullptr;
+        IUnknown* control = nullptr;
+        ASSERT_EQ(create(progId, place, nullptr, &container, &control, IID_NULL, nullptr), S_OK);
+        EXPECT_TRUE(IsChild(window.hwnd(), kxtest::WindowOf(control)));
+        IDispatch* object = nullptr;
+        ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object)), S_OK);
+        EXPECT_EQ(kxtest::GetProperty(object, L"Enabled").boolVal, VARIANT_TRUE);
+        object->Release();
+        control->Release();
+        if (container) container->Release();
+        DestroyWindow(place);
+    }
+}
+
+}  // namespace
