@@ -6,12 +6,12 @@
 #include "AmbientProperties.h"
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
+#include "MemberValues.h"
 #include "Handles.h"
 #include "LabelLayout.h"
 #include "LabelPainting.h"
 #include "PictureObjects.h"
 #include "Rounding.h"
-#include "TabKeystroke.h"
 #include "Text.h"
 
 namespace kx {
@@ -26,30 +26,6 @@ constexpr long kHighlight3D = static_cast<long>(0x80000014);
 constexpr long kShadow = static_cast<long>(0x80000010);
 constexpr long kMaskGrey = 0x646464;
 constexpr short kMaxDegree = 180;
-
-VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
-
-// Holds a new reference to object in slot, releasing what the slot held.
-template <class T>
-void Keep(T*& slot, T* object) {
-    if (object) object->AddRef();
-    if (slot) slot->Release();
-    slot = object;
-}
-
-template <class T>
-void Hand(T* object, T** out) {
-    if (!out) return;
-    *out = object;
-    if (object) object->AddRef();
-}
-
-template <class T, class V>
-HRESULT Read(T* out, V value) {
-    if (!out) return E_POINTER;
-    *out = static_cast<T>(value);
-    return S_OK;
-}
 
 
 // One step of the redraw: a step that fails is left undone and the redraw goes on.
@@ -208,14 +184,28 @@ void KxLabel::WriteProperties(const PropertyWriter& bag) {
 
 void KxLabel::Resize() {
     picture1_->Place(ScaleWidth(), ScaleHeight());
+    KeepPictureBoxAtTheBottom();
     Redraw();
 }
 
 void KxLabel::Show() { Redraw(); }
 
+// A container that the host may dock; the controls it holds sit above Picture1.
+DWORD KxLabel::MiscStatus() const { return OLEMISC_SIMPLEFRAME | OLEMISC_ALIGNABLE; }
+
+// A window created inside the label goes above Picture1, wherever the platform put it.
+bool KxLabel::WindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT*) {
+    if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_CREATE) KeepPictureBoxAtTheBottom();
+    return false;
+}
+
+void KxLabel::KeepPictureBoxAtTheBottom() {
+    SetWindowPos(picture1_->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 // Tabbing into a label that may not hold the focus passes it on to the next control.
 void KxLabel::GotFocus() {
-    if (!canGetFocus_) SendTabKeystroke();
+    if (!canGetFocus_) PassFocusOn();
 }
 
 // --- the redraw ---
@@ -450,12 +440,7 @@ void KxLabel::MouseUp(short button, short shift, float x, float y) {
 void KxLabel::Click() { RaiseEvent(DISPID_CLICK); }
 void KxLabel::DblClick() { RaiseEvent(DISPID_DBLCLICK); }
 void KxLabel::KeyDown(short keyCode, short shift) { RaiseKeyEvent(DISPID_KEYDOWN, keyCode, shift); }
-void KxLabel::KeyPress(short keyAscii) {
-    VARIANT arg;
-    arg.vt = VT_BYREF | VT_I2;
-    arg.piVal = &keyAscii;
-    RaiseEvent(DISPID_KEYPRESS, &arg, 1);
-}
+void KxLabel::KeyPress(short keyAscii) { RaiseKeyPress(keyAscii); }
 void KxLabel::KeyUp(short keyCode, short shift) { RaiseKeyEvent(DISPID_KEYUP, keyCode, shift); }
 
 }  // namespace kx

@@ -74,6 +74,8 @@ protected:
     void InitProperties() override;
     void ReadProperties(const PropertyReader& bag) override;
     void WriteProperties(const PropertyWriter& bag) override;
+    DWORD MiscStatus() const override;
+    bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void Resize() override;
     void Show() override;
     void GotFocus() override;
@@ -91,6 +93,7 @@ private:
     HRESULT ChangeAndRefresh(const wchar_t* name, Store store);
     template <class T, class V>
     HRESULT LetAndRefresh(T& field, V value, const wchar_t* name);
+    void KeepPictureBoxAtTheBottom();
     void Redraw();
     void RedrawSteps();
     void DrawBackground();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ClassicInput.h"
+#include "FocusPass.h"
 #include "TypeLibrary.h"
 
 namespace kx {
@@ -81,6 +82,7 @@ ControlBase::~ControlBase() {
     if (viewSink_) viewSink_->Release();
     if (adviseHolder_) adviseHolder_->Release();
     if (inPlaceSite_) inPlaceSite_->Release();
+    if (frameSite_) frameSite_->Release();
     if (site_) site_->Release();
 }
 
@@ -110,6 +112,10 @@ STDMETHODIMP ControlBase::SetClientSite(IOleClientSite* site) {
     if (site_) site_->Release();
     site_ = site;
     ambient_.SetSite(site);
+    if (frameSite_) frameSite_->Release();
+    frameSite_ = nullptr;
+    if (site && (MiscStatus() & OLEMISC_SIMPLEFRAME))
+        site->QueryInterface(IID_ISimpleFrameSite, reinterpret_cast<void**>(&frameSite_));
     return S_OK;
 }
 
@@ -194,7 +200,7 @@ STDMETHODIMP ControlBase::EnumAdvise(IEnumSTATDATA** out) {
 STDMETHODIMP ControlBase::GetMiscStatus(DWORD, DWORD* status) {
     if (!status) return E_POINTER;
     *status = OLEMISC_RECOMPOSEONRESIZE | OLEMISC_ACTIVATEWHENVISIBLE | OLEMISC_INSIDEOUT |
-              OLEMISC_CANTLINKINSIDE | OLEMISC_SETCLIENTSITEFIRST;
+              OLEMISC_CANTLINKINSIDE | OLEMISC_SETCLIENTSITEFIRST | MiscStatus();
     return S_OK;
 }
 
@@ -232,7 +238,8 @@ HRESULT ControlBase::ActivateInPlace(IOleClientSite* site, HWND parent, LPCRECT 
             MoveTo(IsRectEmpty(&position) && bounds ? *bounds : position);
         }
         inPlaceActive_ = true;
-        ShowWindow(window_, SW_SHOWNA);
+        const bool invisible = (MiscStatus() & OLEMISC_INVISIBLEATRUNTIME) && ambient_.UserMode();
+        ShowWindow(window_, invisible ? SW_HIDE : SW_SHOWNA);
         Show();
         ShowSurface();
     }
@@ -549,6 +556,13 @@ void ControlBase::RaiseKeyEvent(DISPID event, short& keyCode, short& shift) {
     RaiseEvent(event, args, 2);
 }
 
+void ControlBase::RaiseKeyPress(short& keyAscii) {
+    VARIANT arg;
+    arg.vt = VT_BYREF | VT_I2;
+    arg.piVal = &keyAscii;
+    RaiseEvent(DISPID_KEYPRESS, &arg, 1);
+}
+
 int ControlBase::WidthTwips() const { return MulDivRound(ScaleWidth(), kTwipsPerInch, PixelsPerInch()); }
 int ControlBase::HeightTwips() const { return MulDivRound(ScaleHeight(), kTwipsPerInch, PixelsPerInch()); }
 
@@ -558,6 +572,29 @@ void ControlBase::SetWidthTwips(int twips) {
 
 void ControlBase::SetHeightTwips(int twips) {
     RequestSize(ScaleWidth(), MulDivRound(twips, PixelsPerInch(), kTwipsPerInch));
+}
+
+void ControlBase::SetSurfaceEnabled(bool enabled) {
+    const bool hadFocus = !enabled && HoldsFocus(window_);
+    EnableWindow(window_, enabled);
+    if (hadFocus) PassFocusOn();
+}
+
+// The site is asked with a Tab keystroke, as a container's own tab handling expects it.
+void ControlBase::PassFocusOn() {
+    const bool backward = GetKeyState(VK_SHIFT) < 0;
+    IOleControlSite* site = nullptr;
+    if (site_ && SUCCEEDED(site_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&site)))) {
+        MSG tab = {window_, WM_KEYDOWN, VK_TAB, 0};
+        const HRESULT hr = site->TranslateAccelerator(&tab, backward ? kKeyModShift : 0);
+        site->Release();
+        if (hr == S_OK) return;
+    }
+    const HWND parent = GetParent(window_);
+    if (!parent) return;
+    PassFocus(window_, true, parent, [parent, backward](HWND from) {
+        return GetNextDlgTabItem(parent, from, backward);
+    });
 }
 
 void ControlBase::SetFont(IFontDisp* font) { font_.Set(font); }
@@ -589,8 +626,23 @@ LRESULT CALLBACK ControlBase::WindowProc(HWND window, UINT message, WPARAM wPara
     // The control may be released by a host's event handler; keep it alive to the end of the message.
     IOleObject* keep = control;
     keep->AddRef();
-    const LRESULT result = control->HandleMessage(message, wParam, lParam);
+    const LRESULT result = control->FilteredMessage(message, wParam, lParam);
     keep->Release();
+    return result;
+}
+
+// A simple frame's site sees every message first (S_FALSE: it handled it) and after.
+LRESULT ControlBase::FilteredMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!frameSite_ || message == WM_NCDESTROY) return HandleMessage(message, wParam, lParam);
+    ISimpleFrameSite* filter = frameSite_;
+    filter->AddRef();
+    LRESULT result = 0;
+    DWORD cookie = 0;
+    if (filter->PreMessageFilter(window_, message, wParam, lParam, &result, &cookie) != S_FALSE) {
+        result = HandleMessage(message, wParam, lParam);
+        if (window_) filter->PostMessageFilter(window_, message, wParam, lParam, &result, cookie);
+    }
+    filter->Release();
     return result;
 }
 

@@ -140,6 +140,11 @@ protected:
     // Every message of the window before the base handles it; true when the control handled it.
     virtual bool WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) { return false; }
 
+    // Status bits beyond the base's own (OLEMISC_SIMPLEFRAME, OLEMISC_ALIGNABLE,
+    // OLEMISC_INVISIBLEATRUNTIME ...). A simple frame passes its window's messages through the
+    // site's ISimpleFrameSite filters; a control invisible at run time hides its window in user mode.
+    virtual DWORD MiscStatus() const { return 0; }
+
     // The control's property pages; none unless it has some.
     virtual std::vector<CLSID> PropertyPages() const { return {}; }
 
@@ -153,6 +158,7 @@ protected:
     // The classic mouse (Button, Shift, X, Y) and key (KeyCode, Shift) events, their arguments by reference.
     void RaiseMouseEvent(DISPID event, short& button, short& shift, float& x, float& y);
     void RaiseKeyEvent(DISPID event, short& keyCode, short& shift);
+    void RaiseKeyPress(short& keyAscii);
     const AmbientProperties& Ambient() const { return ambient_; }
     IOleClientSite* ClientSite() const { return site_; }
 
@@ -167,7 +173,11 @@ protected:
     void SetWidthTwips(int twips);
     void SetHeightTwips(int twips);
     bool SurfaceEnabled() const { return IsWindowEnabled(window_) != FALSE; }
-    void SetSurfaceEnabled(bool enabled) { EnableWindow(window_, enabled); }
+    // Disabling the window that holds the focus passes the focus on.
+    void SetSurfaceEnabled(bool enabled);
+    // Passes the focus to the next control (the previous one with Shift held), never back to this
+    // one: the site's tab order where it has one, the parent window's otherwise.
+    void PassFocusOn();
     IFontDisp* Font() const { return font_.Object(); }  // not add-ref'd
     void SetFont(IFontDisp* font);                      // keeps a copy
     void FontChanged();                                 // rebuilds the surface's font from the object
@@ -186,6 +196,7 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT FilteredMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize();
     void OnPaint();
     void OnMouseButton(UINT message, WPARAM wParam, LPARAM lParam);
@@ -207,6 +218,7 @@ private:
     HWND window_ = nullptr;
     IOleClientSite* site_ = nullptr;
     IOleInPlaceSite* inPlaceSite_ = nullptr;
+    ISimpleFrameSite* frameSite_ = nullptr;  // a simple frame's site filters
     IOleAdviseHolder* adviseHolder_ = nullptr;
     IAdviseSink* viewSink_ = nullptr;
     DWORD viewAspects_ = 0;

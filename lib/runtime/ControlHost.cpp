@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "AmbientProperties.h"
+#include "DockLayout.h"
+#include "ErrorInfo.h"
+#include "FocusPass.h"
 
 namespace kx {
 
@@ -58,13 +61,14 @@ public:
 };
 
 // The container's own members of the control: Name, Visible, Left, Top, Width, Height, Enabled
-// (where the control has none of its own) and SetFocus; every other name is the control's own.
+// (where the control has none of its own), SetFocus and, for an alignable control, Align; every
+// other name is the control's own.
 class ControlSite::Extender : public SitePart<IDispatch> {
 public:
     explicit Extender(ControlSite& site) : SitePart(site) {}
     // Identities outside the ranges controls use.
     enum Member : DISPID {
-        kName = 0x7FFF0001, kVisible, kLeft, kTop, kWidth, kHeight, kEnabled, kSetFocus
+        kName = 0x7FFF0001, kVisible, kLeft, kTop, kWidth, kHeight, kEnabled, kSetFocus, kAlign
     };
     STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
@@ -73,7 +77,8 @@ public:
     }
     STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override {
         if (!names || !ids || count == 0) return E_POINTER;
-        const DISPID own = OwnMember(names[0]);
+        DISPID own = OwnMember(names[0]);
+        if (own == kAlign && !(site_.miscStatus_ & OLEMISC_ALIGNABLE)) own = DISPID_UNKNOWN;
         const bool controlFirst = own == kEnabled;
         if (site_.dispatch_ && (own == DISPID_UNKNOWN || controlFirst) &&
             SUCCEEDED(site_.dispatch_->GetIDsOfNames(iid, names, count, lcid, ids)))
@@ -85,7 +90,7 @@ public:
     }
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* exception, UINT* argError) override {
-        if (id < kName || id > kSetFocus) {
+        if (id < kName || id > kAlign) {
             if (!site_.dispatch_) return DISP_E_MEMBERNOTFOUND;
             return site_.dispatch_->Invoke(id, iid, lcid, flags, params, result, exception, argError);
         }
@@ -104,7 +109,8 @@ private:
             const wchar_t* name;
             Member id;
         } kMembers[] = {{L"Name", kName},   {L"Visible", kVisible}, {L"Left", kLeft},       {L"Top", kTop},
-                        {L"Width", kWidth}, {L"Height", kHeight},   {L"Enabled", kEnabled}, {L"SetFocus", kSetFocus}};
+                        {L"Width", kWidth}, {L"Height", kHeight},   {L"Enabled", kEnabled}, {L"SetFocus", kSetFocus},
+                        {L"Align", kAlign}};
         for (const auto& member : kMembers)
             if (lstrcmpiW(name, member.name) == 0) return member.id;
         return DISPID_UNKNOWN;
@@ -126,6 +132,10 @@ private:
                 result->boolVal = on ? VARIANT_TRUE : VARIANT_FALSE;
                 return S_OK;
             }
+            case kAlign:
+                result->vt = VT_I4;
+                result->lVal = site_.align_;
+                return S_OK;
             default:
                 result->vt = VT_I4;
                 result->lVal = id == kLeft    ? bounds.left
@@ -152,6 +162,10 @@ private:
             case kTop: site_.Move(bounds.left, value.lVal, width, height); return S_OK;
             case kWidth: site_.Move(bounds.left, bounds.top, value.lVal, height); return S_OK;
             case kHeight: site_.Move(bounds.left, bounds.top, width, value.lVal); return S_OK;
+            case kAlign:
+                if (!(site_.miscStatus_ & OLEMISC_ALIGNABLE)) return DISP_E_MEMBERNOTFOUND;
+                if (!site_.host_.SetAlign(site_, value.lVal)) return RaiseError(kErrInvalidPropertyValue, L"Align");
+                return S_OK;
             default: return DISP_E_MEMBERNOTFOUND;
         }
     }
@@ -159,8 +173,10 @@ private:
 
 // --- the site ---
 
-ControlSite::ControlSite(ControlHost& host, std::wstring name, const RECT& bounds, ControlEventHandler onEvent)
+ControlSite::ControlSite(ControlHost& host, std::wstring name, const RECT& bounds, ControlEventHandler onEvent,
+                         ControlSite* parent)
     : host_(host),
+      parent_(parent),
       name_(std::move(name)),
       bounds_(bounds),
       onEvent_(std::move(onEvent)),
@@ -176,6 +192,7 @@ STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** out) {
     if (iid == IID_IUnknown || iid == IID_IOleClientSite) *out = static_cast<IOleClientSite*>(this);
     else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) *out = static_cast<IOleInPlaceSite*>(this);
     else if (iid == IID_IOleControlSite) *out = static_cast<IOleControlSite*>(this);
+    else if (iid == IID_ISimpleFrameSite) *out = static_cast<ISimpleFrameSite*>(this);
     else if (iid == IID_IDispatch) *out = static_cast<IDispatch*>(this);
     else return E_NOINTERFACE;
     AddRef();
@@ -197,9 +214,8 @@ HRESULT ControlSite::Attach(IUnknown* control, IPropertyBag* bag) {
     control_ = control;
     control_->AddRef();
     control_->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch_));
-    DWORD status = 0;
-    oleObject_->GetMiscStatus(DVASPECT_CONTENT, &status);
-    const bool siteFirst = (status & OLEMISC_SETCLIENTSITEFIRST) != 0;
+    oleObject_->GetMiscStatus(DVASPECT_CONTENT, &miscStatus_);
+    const bool siteFirst = (miscStatus_ & OLEMISC_SETCLIENTSITEFIRST) != 0;
     if (siteFirst) oleObject_->SetClientSite(this);
     hr = Initialise(bag);
     if (FAILED(hr)) return hr;
@@ -212,7 +228,11 @@ HRESULT ControlSite::Attach(IUnknown* control, IPropertyBag* bag) {
     }
     if (eventIid_ != IID_NULL) Connect(eventIid_, eventSink_.get(), &eventCookie_);
     Connect(IID_IPropertyNotifySink, propertySink_.get(), &propertyCookie_);
-    return oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, host_.Window(), &bounds_);
+    hr = oleObject_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, this, 0, ParentWindow(), &bounds_);
+    // Above everything the container window already holds (a label's own picture box among it).
+    if (SUCCEEDED(hr) && parent_)
+        SetWindowPos(ControlWindow(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return hr;
 }
 
 HRESULT ControlSite::Initialise(IPropertyBag* bag) {
@@ -297,6 +317,8 @@ HWND ControlSite::ControlWindow() const {
     return window;
 }
 
+HWND ControlSite::ParentWindow() const { return parent_ ? parent_->ControlWindow() : host_.Window(); }
+
 HRESULT ControlSite::Save(IPropertyBag* bag) {
     IPersistPropertyBag* persist = nullptr;
     if (!control_) return E_UNEXPECTED;
@@ -345,21 +367,26 @@ void ControlSite::Move(int left, int top, int width, int height) {
     OnPosRectChange(&place);
 }
 
-// A control with an Enabled of its own keeps its look in step; others just have their window enabled.
-void ControlSite::SetEnabled(bool enabled) {
+// A control with an Enabled of its own keeps its look in step; false when it has none.
+bool ControlSite::SetOwnEnabled(bool enabled) {
     LPOLESTR name = const_cast<LPOLESTR>(L"Enabled");
     DISPID id = DISPID_UNKNOWN;
-    if (dispatch_ && SUCCEEDED(dispatch_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) {
-        VARIANT value;
-        value.vt = VT_BOOL;
-        value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-        DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS params = {&value, &named, 1, 1};
-        if (SUCCEEDED(dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr,
-                                        nullptr, nullptr)))
-            return;
-    }
-    if (const HWND window = ControlWindow()) EnableWindow(window, enabled);
+    if (!dispatch_ || FAILED(dispatch_->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) return false;
+    VARIANT value;
+    value.vt = VT_BOOL;
+    value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params = {&value, &named, 1, 1};
+    return SUCCEEDED(
+        dispatch_->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr));
+}
+
+// A disabled container keeps its children's focus: the focus moves on instead.
+void ControlSite::SetEnabled(bool enabled) {
+    const HWND window = ControlWindow();
+    const bool hadFocus = !enabled && HoldsFocus(window);
+    if (!SetOwnEnabled(enabled) && window) EnableWindow(window, enabled);
+    if (hadFocus && HoldsFocus(window)) host_.PassFocusOn(*this, true);
 }
 
 void ControlSite::SetFocus() {
@@ -378,8 +405,8 @@ STDMETHODIMP ControlSite::GetContainer(IOleContainer** out) {
 
 STDMETHODIMP ControlSite::GetWindow(HWND* window) {
     if (!window) return E_POINTER;
-    *window = host_.Window();
-    return S_OK;
+    *window = ParentWindow();
+    return *window ? S_OK : E_FAIL;
 }
 
 STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
@@ -407,6 +434,36 @@ STDMETHODIMP ControlSite::OnPosRectChange(LPCRECT position) {
         inPlace->Release();
     }
     return S_OK;
+}
+
+STDMETHODIMP ControlSite::TranslateAccelerator(MSG* message, DWORD modifiers) {
+    if (!message || message->message != WM_KEYDOWN || message->wParam != VK_TAB) return S_FALSE;
+    host_.PassFocusOn(*this, (modifiers & kKeyModShift) == 0);
+    return S_OK;
+}
+
+namespace {
+
+// What a plain child window (button, edit box, list) tells its parent about itself.
+bool IsChildNotification(UINT message) {
+    switch (message) {
+        case WM_COMMAND: case WM_NOTIFY: case WM_DRAWITEM: case WM_MEASUREITEM:
+        case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX: case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC: case WM_CTLCOLORDLG: case WM_CTLCOLORMSGBOX:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+STDMETHODIMP ControlSite::PreMessageFilter(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result,
+                                           DWORD* cookie) {
+    if (cookie) *cookie = 0;
+    if (!result || !IsChildNotification(message)) return S_OK;
+    *result = SendMessageW(host_.Window(), message, wParam, lParam);
+    return S_FALSE;
 }
 
 STDMETHODIMP ControlSite::GetExtendedControl(IDispatch** out) {
@@ -465,7 +522,7 @@ ControlHost::~ControlHost() {
 }
 
 ControlSite* ControlHost::Place(REFCLSID clsid, const std::wstring& name, const RECT& bounds, IPropertyBag* bag,
-                                ControlEventHandler onEvent, HRESULT* result) {
+                                ControlEventHandler onEvent, HRESULT* result, const Placement& placement) {
     IUnknown* control = nullptr;
     const HRESULT hr =
         CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&control));
@@ -473,14 +530,22 @@ ControlSite* ControlHost::Place(REFCLSID clsid, const std::wstring& name, const 
         if (result) *result = hr;
         return nullptr;
     }
-    ControlSite* site = PlaceObject(control, name, bounds, bag, std::move(onEvent), result);
+    ControlSite* site = PlaceObject(control, name, bounds, bag, std::move(onEvent), result, placement);
     control->Release();
     return site;
 }
 
 ControlSite* ControlHost::PlaceObject(IUnknown* control, const std::wstring& name, const RECT& bounds,
-                                      IPropertyBag* bag, ControlEventHandler onEvent, HRESULT* result) {
-    auto* site = new (std::nothrow) ControlSite(*this, name, bounds, std::move(onEvent));
+                                      IPropertyBag* bag, ControlEventHandler onEvent, HRESULT* result,
+                                      const Placement& placement) {
+    const bool parentHolds = !placement.parent || ((placement.parent->MiscStatus() & OLEMISC_SIMPLEFRAME) &&
+                                                   placement.parent->ControlWindow() &&
+                                                   std::count(sites_.begin(), sites_.end(), placement.parent));
+    if (!parentHolds || !IsDockEdge(placement.align)) {
+        if (result) *result = E_INVALIDARG;
+        return nullptr;
+    }
+    auto* site = new (std::nothrow) ControlSite(*this, name, bounds, std::move(onEvent), placement.parent);
     if (!site) {
         if (result) *result = E_OUTOFMEMORY;
         return nullptr;
@@ -493,15 +558,59 @@ ControlSite* ControlHost::PlaceObject(IUnknown* control, const std::wstring& nam
         return nullptr;
     }
     sites_.push_back(site);
+    if (placement.align != 0 && !(site->MiscStatus() & OLEMISC_ALIGNABLE)) {
+        Remove(site);
+        if (result) *result = E_INVALIDARG;
+        return nullptr;
+    }
+    if (placement.align != 0) SetAlign(*site, placement.align);
     return site;
 }
 
 void ControlHost::Remove(ControlSite* site) {
     auto found = std::find(sites_.begin(), sites_.end(), site);
     if (found == sites_.end()) return;
-    sites_.erase(found);
+    for (size_t i = sites_.size(); i-- > 0;)
+        if (i < sites_.size() && sites_[i]->Parent() == site) Remove(sites_[i]);
+    sites_.erase(std::find(sites_.begin(), sites_.end(), site));
+    dockParents_.Unsubclass(site->ControlWindow());
     site->Detach();
     site->Release();
+}
+
+bool ControlHost::SetAlign(ControlSite& site, long align) {
+    if (!IsDockEdge(align)) return false;
+    site.align_ = align;
+    const HWND parent = site.ParentWindow();
+    if (align != 0 && parent && !dockParents_.IsSubclassed(parent) && dockParents_.Subclass(parent) >= 0)
+        dockParents_.AddMessage(parent, WM_SIZE, WindowSubclasser::kAfter);
+    LayOutDocked(parent);
+    return true;
+}
+
+void ControlHost::LayOutDocked(HWND parent) {
+    std::vector<ControlSite*> docked;
+    std::vector<DockedItem> items;
+    for (ControlSite* site : sites_) {
+        if (site->align_ == 0 || site->ParentWindow() != parent) continue;
+        const RECT& b = site->Bounds();
+        docked.push_back(site);
+        items.push_back({static_cast<DockEdge>(site->align_), b.right - b.left, b.bottom - b.top});
+    }
+    if (docked.empty()) return;
+    RECT client = {};
+    GetClientRect(parent, &client);
+    const std::vector<DockRect> places = DockPlaces({client.left, client.top, client.right, client.bottom}, items);
+    for (size_t i = 0; i < docked.size(); ++i) {
+        const DockRect& p = places[i];
+        const RECT& b = docked[i]->Bounds();
+        if (b.left != p.left || b.top != p.top || b.right != p.right || b.bottom != p.bottom)
+            docked[i]->Move(p.left, p.top, p.right - p.left, p.bottom - p.top);
+    }
+}
+
+void ControlHost::SubclassCallback(bool, bool&, LRESULT&, HWND window, UINT& message, WPARAM&, LPARAM&) {
+    if (message == WM_SIZE) LayOutDocked(window);
 }
 
 void ControlHost::AnnounceAmbient(DISPID id) {
@@ -526,23 +635,38 @@ void ControlHost::SetFont(IFontDisp* font) {
     AnnounceAmbient(DISPID_AMBIENT_FONT);
 }
 
-// Tab and Shift+Tab move the focus through the controls in the order they were placed.
+// Tab and Shift+Tab move the focus through the controls in the order they were placed, past those
+// that are hidden or disabled or sit in a hidden or disabled container.
 bool ControlHost::MoveFocus(bool forward) {
-    std::vector<HWND> windows;
+    // The innermost control holding the focus: containers come before what they hold.
+    HWND from = nullptr;
+    bool anyTaker = false;
     for (ControlSite* site : sites_) {
-        HWND window = site->ControlWindow();
-        if (window && IsWindowVisible(window) && IsWindowEnabled(window)) windows.push_back(window);
+        const HWND window = site->ControlWindow();
+        if (HoldsFocus(window)) from = window;
+        anyTaker = anyTaker || CanTakeFocus(window, window_);
     }
-    if (windows.empty()) return false;
-    const HWND focused = GetFocus();
-    size_t next = forward ? 0 : windows.size() - 1;
-    for (size_t i = 0; i < windows.size(); ++i) {
-        if (windows[i] != focused && !IsChild(windows[i], focused)) continue;
-        next = forward ? (i + 1) % windows.size() : (i + windows.size() - 1) % windows.size();
-        break;
-    }
-    SetFocus(windows[next]);
+    if (!anyTaker) return false;
+    if (!from) from = window_;
+    PassFocusFrom(from, forward, false);
     return true;
+}
+
+void ControlHost::PassFocusOn(ControlSite& from, bool forward) { PassFocusFrom(from.ControlWindow(), forward, true); }
+
+void ControlHost::PassFocusFrom(HWND from, bool forward, bool fromRefuses) {
+    std::vector<HWND> order;
+    for (ControlSite* site : sites_) order.push_back(site->ControlWindow());
+    const size_t count = order.size();
+    PassFocus(from, fromRefuses, window_, [&](HWND current) -> HWND {
+        const auto at = std::find(order.begin(), order.end(), current);
+        size_t i = at == order.end() ? (forward ? count - 1 : 0) : static_cast<size_t>(at - order.begin());
+        for (size_t step = 0; step < count; ++step) {
+            i = forward ? (i + 1) % count : (i + count - 1) % count;
+            if (CanTakeFocus(order[i], window_)) return order[i];
+        }
+        return nullptr;
+    });
 }
 
 bool ControlHost::TranslateAccelerator(const MSG& message) {

@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "WindowSubclasser.h"
+
 // A container for controls of the control protocol: places a control by class identity on a
 // window, gives it its design-time properties from a bag (or InitNew), answers its ambient
-// properties and an extender (its Name, Visible, Left, Top, Width, Height, Enabled and SetFocus,
-// and the control's own members), passes its events to a C++ handler and its property changes to
-// another, and drives focus and access keys.
+// properties and an extender (its Name, Visible, Left, Top, Width, Height, Enabled, SetFocus and,
+// for alignable controls, Align; and the control's own members), passes its events to a C++ handler
+// and its property changes to another, and drives focus and access keys. A control that is a simple
+// frame holds other controls in its own window; docked controls follow the size of their parent.
 namespace kx {
 
 class ControlSite;
@@ -22,7 +25,14 @@ class ControlSite;
 using ControlEventHandler = std::function<void(DISPID event, DISPPARAMS* params)>;
 using PropertyChangeHandler = std::function<void(DISPID property)>;
 
-class ControlHost {
+// Where a control goes: into a container control (a simple frame) instead of the host window, and
+// the edge it docks to (the extender's Align: 0 none, 1 top, 2 bottom, 3 left, 4 right).
+struct Placement {
+    ControlSite* parent = nullptr;
+    long align = 0;
+};
+
+class ControlHost final : private SubclassOwner {
 public:
     explicit ControlHost(HWND window);
     ~ControlHost();  // removes every control
@@ -31,13 +41,16 @@ public:
 
     HWND Window() const { return window_; }
 
-    // Places a control; bag null means a newly placed control. Returns null on failure (and the
-    // failure in *result when given).
+    // Places a control; bag null means a newly placed control; bounds are in the parent's pixels.
+    // Returns null on failure (and the failure in *result when given): a parent that is no simple
+    // frame or an Align outside 0..4 is refused with E_INVALIDARG.
     ControlSite* Place(REFCLSID clsid, const std::wstring& name, const RECT& bounds, IPropertyBag* bag,
-                       ControlEventHandler onEvent, HRESULT* result = nullptr);
+                       ControlEventHandler onEvent, HRESULT* result = nullptr, const Placement& placement = {});
     // The same for a control object made by the caller (not yet initialised).
     ControlSite* PlaceObject(IUnknown* control, const std::wstring& name, const RECT& bounds, IPropertyBag* bag,
-                             ControlEventHandler onEvent, HRESULT* result = nullptr);
+                             ControlEventHandler onEvent, HRESULT* result = nullptr,
+                             const Placement& placement = {});
+    // Removes the control and every control inside it.
     void Remove(ControlSite* site);
 
     // Ambient properties; a change is announced to every control.
@@ -52,20 +65,36 @@ public:
     // that control; Tab and Shift+Tab move the focus between the controls. True when handled.
     bool TranslateAccelerator(const MSG& message);
     bool MoveFocus(bool forward);
+    // A control that may not hold the focus passes it on; it never gets it back from this pass.
+    void PassFocusOn(ControlSite& from, bool forward);
+
+    // Docks the control to an edge of its parent (0 none ... 4 right; others refused) and lays out.
+    bool SetAlign(ControlSite& site, long align);
+    // Lays out the docked controls of one parent window in the order they were placed.
+    void LayOutDocked(HWND parent);
 
 private:
     void AnnounceAmbient(DISPID id);
+    void PassFocusFrom(HWND from, bool forward, bool fromRefuses);
+    void SubclassCallback(bool before, bool& handled, LRESULT& result, HWND window, UINT& message, WPARAM& wParam,
+                          LPARAM& lParam) override;
     HWND window_;
     std::vector<ControlSite*> sites_;
+    WindowSubclasser dockParents_{*this};
     bool userMode_ = true;
     bool rightToLeft_ = false;
     IFontDisp* font_ = nullptr;
 };
 
 // One hosted control and the container's side of the protocol for it.
-class ControlSite : public IOleClientSite, public IOleInPlaceSite, public IOleControlSite, public IDispatch {
+class ControlSite : public IOleClientSite,
+                    public IOleInPlaceSite,
+                    public IOleControlSite,
+                    public ISimpleFrameSite,
+                    public IDispatch {
 public:
-    ControlSite(ControlHost& host, std::wstring name, const RECT& bounds, ControlEventHandler onEvent);
+    ControlSite(ControlHost& host, std::wstring name, const RECT& bounds, ControlEventHandler onEvent,
+                ControlSite* parent = nullptr);
     virtual ~ControlSite();
     ControlSite(const ControlSite&) = delete;
     ControlSite& operator=(const ControlSite&) = delete;
@@ -77,6 +106,11 @@ public:
     IDispatch* Dispatch() const { return dispatch_; }  // not add-ref'd
     IDispatch* ExtenderDispatch() const;               // not add-ref'd
     HWND ControlWindow() const;
+    // The window the control sits in: its container control's, or the host's.
+    HWND ParentWindow() const;
+    ControlSite* Parent() const { return parent_; }
+    DWORD MiscStatus() const { return miscStatus_; }
+    long Align() const { return align_; }
     const std::wstring& Name() const { return name_; }
     const RECT& Bounds() const { return bounds_; }
     HRESULT Save(IPropertyBag* bag);  // the control's WriteProperties
@@ -122,9 +156,14 @@ public:
     STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
     STDMETHODIMP GetExtendedControl(IDispatch** out) override;
     STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
-    STDMETHODIMP TranslateAccelerator(MSG*, DWORD) override { return S_FALSE; }
+    // A Tab from the control moves the focus on through the host.
+    STDMETHODIMP TranslateAccelerator(MSG* message, DWORD modifiers) override;
     STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
     STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+    // ISimpleFrameSite: what plain child windows send their parent goes on to the host window.
+    STDMETHODIMP PreMessageFilter(HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result,
+                                  DWORD* cookie) override;
+    STDMETHODIMP PostMessageFilter(HWND, UINT, WPARAM, LPARAM, LRESULT*, DWORD) override { return S_OK; }
     // IDispatch: the ambient properties
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
@@ -139,12 +178,17 @@ private:
     friend class EventSink;
     friend class PropertySink;
     friend class Extender;
+    friend class ControlHost;
 
     HRESULT Initialise(IPropertyBag* bag);
+    bool SetOwnEnabled(bool enabled);
     void Connect(REFIID iid, IUnknown* sink, DWORD* cookie);
     void Disconnect(REFIID iid, DWORD* cookie);
 
     ControlHost& host_;
+    ControlSite* parent_;
+    DWORD miscStatus_ = 0;
+    long align_ = 0;
     std::wstring name_;
     RECT bounds_;
     ControlEventHandler onEvent_;

@@ -319,6 +319,16 @@ void PropertyWriter::Font(const wchar_t* key, IFontDisp* value, IFontDisp* fallb
     Put(key, v);
 }
 
+IDispatch* PropertyReader::Reference(const wchar_t* key) const { return Object(key, IID_IDispatch, nullptr); }
+
+void PropertyWriter::Reference(const wchar_t* key, IDispatch* value) const {
+    if (!value) return;
+    VARIANT v;
+    v.vt = VT_DISPATCH;
+    v.pdispVal = value;
+    Put(key, v);
+}
+
 void PropertyWriter::Picture(const wchar_t* key, IPictureDisp* value) const {
     if (!value) return;
     IPicture* picture = nullptr;

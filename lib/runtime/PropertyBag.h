@@ -52,6 +52,7 @@ public:
     // Objects: a new reference, or the fallback add-ref'd (may be null).
     IFontDisp* Font(const wchar_t* key, IFontDisp* fallback) const;
     IPictureDisp* Picture(const wchar_t* key, IPictureDisp* fallback) const;
+    IDispatch* Reference(const wchar_t* key) const;  // another control or object of the host; null for none
 
 private:
     bool ReadAs(const wchar_t* key, VARTYPE type, VARIANT* out) const;
@@ -72,6 +73,7 @@ public:
     void Text(const wchar_t* key, const std::wstring& value) const;  // no default: always written
     void Font(const wchar_t* key, IFontDisp* value, IFontDisp* fallback) const;
     void Picture(const wchar_t* key, IPictureDisp* value) const;  // default: none
+    void Reference(const wchar_t* key, IDispatch* value) const;    // default: none
 
 private:
     void Put(const wchar_t* key, VARIANT& value) const;

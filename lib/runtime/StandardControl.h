@@ -10,13 +10,14 @@
 
 // A control whose interface carries the members most controls share: the font shortcuts FontBold ...
 // FontUnderline, MousePointer and MouseIcon, RightToLeft, hdc and Hwnd. Written once here; a control's
-// class then lists only what is its own.
+// class then lists only what is its own. TextMembers alone serves a control without the pointer members.
 namespace kx {
 
-template <class Interface>
-class StandardControl : public WindowMembers<Control<Interface>> {
+// The font shortcuts and RightToLeft, over a control base.
+template <class Base>
+class TextMembers : public Base {
 public:
-    using WindowMembers<Control<Interface>>::WindowMembers;
+    using Base::Base;
 
     STDMETHODIMP get_FontBold(VARIANT_BOOL* FontBold) override { return GetFontFlag(FontBold, &IFont::get_Bold); }
     STDMETHODIMP put_FontBold(VARIANT_BOOL FontBold) override {
@@ -51,30 +52,6 @@ public:
     }
     STDMETHODIMP put_FontSize(FLOAT FontSize) override {
         return LetFont(L"FontSize", [&] { WriteFontSize(ShortcutFont(), FontSize); });
-    }
-
-    STDMETHODIMP get_MousePointer(LONG* MousePointer) override {
-        if (!MousePointer) return E_POINTER;
-        *MousePointer = this->ControlBase::MousePointer();
-        return S_OK;
-    }
-    STDMETHODIMP put_MousePointer(LONG MousePointer) override {
-        return Guard(ErrorSource(), [&] {
-            this->SetMousePointer(static_cast<short>(MousePointer));
-            this->PropertyChanged(L"MousePointer");
-        });
-    }
-    STDMETHODIMP get_MouseIcon(IPictureDisp** MouseIcon) override {
-        if (!MouseIcon) return E_POINTER;
-        *MouseIcon = this->ControlBase::MouseIcon();
-        if (*MouseIcon) (*MouseIcon)->AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP putref_MouseIcon(IPictureDisp* MouseIcon) override {
-        return Guard(ErrorSource(), [&] {
-            this->SetMouseIcon(MouseIcon);
-            this->PropertyChanged(L"MouseIcon");
-        });
     }
 
     STDMETHODIMP get_RightToLeft(VARIANT_BOOL* RightToLeft) override {
@@ -120,6 +97,36 @@ private:
     }
     HRESULT LetFontFlag(const wchar_t* name, FontFlagWriter write, VARIANT_BOOL value) {
         return LetFont(name, [&] { WriteFontFlag(ShortcutFont(), write, value != VARIANT_FALSE); });
+    }
+};
+
+template <class Interface>
+class StandardControl : public TextMembers<WindowMembers<Control<Interface>>> {
+public:
+    using TextMembers<WindowMembers<Control<Interface>>>::TextMembers;
+
+    STDMETHODIMP get_MousePointer(LONG* MousePointer) override {
+        if (!MousePointer) return E_POINTER;
+        *MousePointer = this->ControlBase::MousePointer();
+        return S_OK;
+    }
+    STDMETHODIMP put_MousePointer(LONG MousePointer) override {
+        return Guard(this->ErrorSource(), [&] {
+            this->SetMousePointer(static_cast<short>(MousePointer));
+            this->PropertyChanged(L"MousePointer");
+        });
+    }
+    STDMETHODIMP get_MouseIcon(IPictureDisp** MouseIcon) override {
+        if (!MouseIcon) return E_POINTER;
+        *MouseIcon = this->ControlBase::MouseIcon();
+        if (*MouseIcon) (*MouseIcon)->AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP putref_MouseIcon(IPictureDisp* MouseIcon) override {
+        return Guard(this->ErrorSource(), [&] {
+            this->SetMouseIcon(MouseIcon);
+            this->PropertyChanged(L"MouseIcon");
+        });
     }
 };
 

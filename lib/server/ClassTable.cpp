@@ -5,6 +5,8 @@
 #include "KxButton.h"
 #include "KxProgressBar.h"
 #include "KxLabel.h"
+#include "KxFrame.h"
+#include "KxTrayBar.h"
 #include "KxAlert.h"
 #include "KxAlertWindow.h"
 #include "KxRegistry.h"
@@ -34,6 +36,8 @@ const ClassEntry kClasses[] = {
     {&CLSID_kxButton, L"kxButton", &CreateInstance<KxButton>, true},
     {&CLSID_kxProgressBar, L"kxProgressBar", &CreateInstance<KxProgressBar>, true},
     {&CLSID_kxLabel, L"kxLabel", &CreateInstance<KxLabel>, true},
+    {&CLSID_kxFrame, L"kxFrame", &CreateInstance<KxFrame>, true},
+    {&CLSID_kxTrayBar, L"kxTrayBar", &CreateInstance<KxTrayBar>, true},
     {&CLSID_kxAlert, L"kxAlert", &CreateInstance<KxAlert>, false},
     {&CLSID_kxAlertWindow, L"kxAlertWindow", &CreateInstance<KxAlertWindow>, true},
     {&CLSID_kxRegistry, L"kxRegistry", &CreateInstance<KxRegistry>, false},

@@ -71,16 +71,7 @@ TEST(LabelEventsTest, ANewLabelTakesItsCaptionFromTheExtender) {
 
 // Pumps this thread's messages, letting the host move the focus on Tab.
 void PumpWithHost(HostedLabels& h, DWORD milliseconds) {
-    const DWORD end = GetTickCount() + milliseconds;
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (h.host().TranslateAccelerator(msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(5);
-    } while (static_cast<LONG>(GetTickCount() - end) < 0);
+    kxtest::PumpMessagesThrough([&](const MSG& msg) { return h.host().TranslateAccelerator(msg); }, milliseconds);
 }
 
 bool HasFocus(HWND window) {
@@ -88,8 +79,8 @@ bool HasFocus(HWND window) {
     return focus == window || IsChild(window, focus);
 }
 
-// Entering a label that may not hold the focus types a real Tab, which the host turns into a move
-// to the next control; with CanGetFocus the label keeps it.
+// Entering a label that may not hold the focus asks its host to move the focus to the next control;
+// with CanGetFocus the label keeps it.
 TEST(LabelEventsTest, TheFocusPassesOnUnlessCanGetFocus) {
     HostedLabels h(3);
     h.label(1)->put_CanGetFocus(VARIANT_TRUE);

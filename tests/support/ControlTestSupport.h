@@ -80,6 +80,21 @@ inline void MovePointerTo(POINT at) {
     SendInput(1, &input, sizeof(input));
 }
 
+// The same with a filter that may take a message before it is dispatched (a host's accelerators).
+template <class Filter>
+void PumpMessagesThrough(Filter&& takes, DWORD milliseconds) {
+    const DWORD end = GetTickCount() + milliseconds;
+    do {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (takes(msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(5);
+    } while (static_cast<LONG>(GetTickCount() - end) < 0);
+}
+
 // A real left click through the input queue at a point of the screen.
 inline void SendLeftClickAt(int x, int y) {
     SetCursorPos(x, y);
