@@ -60,14 +60,16 @@ inline void PumpMessages(DWORD milliseconds = 50) {
     } while (static_cast<LONG>(GetTickCount() - end) < 0);
 }
 
-// Handles messages until the condition holds or the time is up; whether it holds.
+// Handles messages until the condition holds or the time is up; whether it holds. What is queued is handled
+// before each look, so no input waits in the queue for the next window (a message box would take it).
 inline bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 15000) {
     const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
+    for (;;) {
+        PumpMessages(0);
+        if (condition()) return true;
         if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
         PumpMessages(10);
     }
-    return true;
 }
 
 // Moves the real pointer (a hardware move, as the mouse makes it) to a point of the screen.
