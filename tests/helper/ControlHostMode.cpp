@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "RecordSourceCommand.h"
+
 namespace {
 
 constexpr wchar_t kHostClass[] = L"KxHelperControlHost";
@@ -87,6 +89,7 @@ void SetProperty(const std::wstring& assignment) {
 void RunCommand(const std::wstring& command) {
     if (command.rfind(L"get ", 0) == 0) return LogProperty(command.substr(4));
     if (command.rfind(L"set ", 0) == 0) return SetProperty(command.substr(4));
+    if (command.rfind(L"source ", 0) == 0) return Log(SetRecordSource(control, command.substr(7)));
     if (command.rfind(L"call ", 0) == 0) {
         VARIANT result;
         VariantInit(&result);
