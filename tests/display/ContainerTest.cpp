@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -233,6 +234,21 @@ TEST(ContainerTest, TheLabelsRedrawLeavesItsChildrenVisible) {
     SetWindowPos(c.Host(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
+// A size of the host and the rectangles the three docked controls take at it.
+struct DockedSize {
+    int width, height;
+    const char* top;
+    const char* left;
+    const char* bottom;
+};
+
+void ResizeAndExpectDocked(HWND host, const std::vector<kx::ControlSite*>& sites, const DockedSize& s) {
+    SetWindowPos(host, nullptr, 0, 0, s.width, s.height, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(Describe(RectIn(sites[0]->ControlWindow(), host)), s.top);
+    EXPECT_EQ(Describe(RectIn(sites[1]->ControlWindow(), host)), s.left);
+    EXPECT_EQ(Describe(RectIn(sites[2]->ControlWindow(), host)), s.bottom);
+}
+
 // Docked controls take their edges of the host window in the order they were placed, again at
 // every size of the host.
 TEST(ContainerTest, DockedControlsFollowTheHostsSize) {
@@ -251,22 +267,14 @@ TEST(ContainerTest, DockedControlsFollowTheHostsSize) {
         sites.push_back(host.Place(CLSID_kxLabel, p.name, p.bounds, nullptr, nullptr, nullptr, docked));
         ASSERT_NE(sites.back(), nullptr);
     }
-    const struct {
-        int width, height;
-        const char* top;
-        const char* left;
-        const char* bottom;
-    } sizes[] = {
+    const DockedSize sizes[] = {
         {300, 200, "(0,0)-(300,30)", "(0,30)-(40,200)", "(40,180)-(300,200)"},
         {420, 150, "(0,0)-(420,30)", "(0,30)-(40,150)", "(40,130)-(420,150)"},
         {200, 260, "(0,0)-(200,30)", "(0,30)-(40,260)", "(40,240)-(200,260)"},
     };
-    for (const auto& s : sizes) {
-        SetWindowPos(window.hwnd(), nullptr, 0, 0, s.width, s.height, SWP_NOMOVE | SWP_NOZORDER);
+    for (const DockedSize& s : sizes) {
         SCOPED_TRACE(std::to_string(s.width) + "x" + std::to_string(s.height));
-        EXPECT_EQ(Describe(RectIn(sites[0]->ControlWindow(), window.hwnd())), s.top);
-        EXPECT_EQ(Describe(RectIn(sites[1]->ControlWindow(), window.hwnd())), s.left);
-        EXPECT_EQ(Describe(RectIn(sites[2]->ControlWindow(), window.hwnd())), s.bottom);
+        ResizeAndExpectDocked(window.hwnd(), sites, s);
     }
     // Undocked, a control keeps its place; docked again by the extender, it takes an edge.
     IDispatch* extender = sites[0]->ExtenderDispatch();
@@ -277,6 +285,51 @@ TEST(ContainerTest, DockedControlsFollowTheHostsSize) {
     EXPECT_EQ(kxtest::PutProperty(extender, L"Align", kxtest::Long(4)), S_OK);
     EXPECT_EQ(kxtest::GetProperty(extender, L"Align").lVal, 4);
     EXPECT_EQ(Describe(RectIn(sites[0]->ControlWindow(), window.hwnd())), "(100,0)-(300,200)");
+}
+
+std::uint32_t ScreenRgb(COLORREF c) {
+    return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+// Frames dock as labels do, and a docked frame draws its border at its new size: a top frame, a left
+// label and a bottom frame, the host resized twice.
+TEST(ContainerTest, DockedFramesRedrawAtTheirNewSize) {
+    kxtest::HostWindow window(300, 200);
+    kx::ControlHost host(window.hwnd());
+    SetWindowPos(window.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    const struct {
+        const CLSID* clsid;
+        const wchar_t* name;
+        long align;
+        RECT bounds;
+    } placed[] = {{&CLSID_kxFrame, L"fraTop", 1, {0, 0, 100, 40}},
+                  {&CLSID_kxLabel, L"lblLeft", 3, {0, 0, 40, 10}},
+                  {&CLSID_kxFrame, L"fraBottom", 2, {5, 5, 60, 30}}};
+    std::vector<kx::ControlSite*> sites;
+    for (const auto& p : placed) {
+        kx::Placement docked;
+        docked.align = p.align;
+        sites.push_back(host.Place(*p.clsid, p.name, p.bounds, nullptr, nullptr, nullptr, docked));
+        ASSERT_NE(sites.back(), nullptr);
+    }
+    IDispatch* top = sites[0]->Dispatch();
+    EXPECT_EQ(kxtest::PutProperty(top, L"BackStyle", kxtest::Long(0)), S_OK);
+    EXPECT_EQ(kxtest::PutProperty(top, L"BorderStyle", kxtest::Long(1)), S_OK);
+    const std::uint32_t dark = ScreenRgb(GetSysColor(COLOR_BTNSHADOW));
+    const std::uint32_t face = ScreenRgb(GetSysColor(COLOR_BTNFACE));
+    const DockedSize sizes[] = {
+        {300, 200, "(0,0)-(300,40)", "(0,40)-(40,200)", "(40,175)-(300,200)"},
+        {420, 150, "(0,0)-(420,40)", "(0,40)-(40,150)", "(40,125)-(420,150)"},
+        {240, 260, "(0,0)-(240,40)", "(0,40)-(40,260)", "(40,235)-(240,260)"},
+    };
+    for (const DockedSize& s : sizes) {
+        SCOPED_TRACE(std::to_string(s.width) + "x" + std::to_string(s.height));
+        ResizeAndExpectDocked(window.hwnd(), sites, s);
+        kxtest::PumpMessages(100);
+        const kxtest::ScreenCapture frame(sites[0]->ControlWindow());
+        EXPECT_EQ(frame.At(s.width - 1, 30), dark) << "the right border at the new width";
+        EXPECT_EQ(frame.At(s.width - 2, 30), face);
+    }
 }
 
 // Labels that may not hold the focus pass it on through the host, forward or backward, past each

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@
 #include "Handles.h"
 #include "KxFrame.h"
 #include "PersistenceTestSupport.h"
+#include "PngFile.h"
 #include "PropertyBag.h"
+#include "TestSupport.h"
 
 namespace {
 
@@ -264,6 +267,32 @@ TEST(FrameTest, RedrawsWithAPictureLeakNoGdiObjects) {
     const DWORD before = kxtest::GdiObjectCount();
     for (int i = 0; i < 1000; ++i) f.frame->Refresh();
     EXPECT_EQ(kxtest::GdiObjectCount(), before);
+}
+
+// Every border over every ground, one row per border, for people to look at.
+TEST(FrameTest, BordersAndGroundsAsOnePicture) {
+    constexpr int kW = 140, kH = 80, kMargin = 8;
+    const kxFrameBorder borders[] = {kxfNone, kxfSingle, kxfDouble, kxfInner, kxfOuter, kxfRaise, kxfPressed};
+    const kxFrameBackStyle grounds[] = {kxfSolid, kxfGradiantUpDown, kxfGradiantLeftRight};
+    const int columns = static_cast<int>(std::size(grounds)), rows = static_cast<int>(std::size(borders));
+    kxtest::Canvas gallery(columns * (kW + kMargin) + kMargin, rows * (kH + kMargin) + kMargin, 32,
+                           RGB(0xE0, 0xE0, 0xE0));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            LooseFrame f(kW, kH);
+            f.SetFont(L"Tahoma", 9);
+            f.SetCaption((L"Border " + std::to_wstring(borders[row])).c_str());
+            f.frame->put_FirstColor(RGB(250, 220, 120));
+            f.frame->put_SecondColor(RGB(40, 90, 200));
+            f.frame->put_BackStyle(grounds[column]);
+            f.frame->put_BorderStyle(borders[row]);
+            BitBlt(gallery.dc(), kMargin + column * (kW + kMargin), kMargin + row * (kH + kMargin), kW, kH, f.Dc(),
+                   0, 0, SRCCOPY);
+        }
+    }
+    GdiFlush();
+    HBITMAP picture = static_cast<HBITMAP>(GetCurrentObject(gallery.dc(), OBJ_BITMAP));
+    EXPECT_TRUE(kxtest::SavePng(picture, kxtest::BesideThisProgram(L"frame-gallery.png")));
 }
 
 TEST(FrameTest, AboutShowsTheBoxWithTheFramesTitle) {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -16,6 +17,8 @@
 #include "KxTrayBar.h"
 #include "PersistenceTestSupport.h"
 #include "PropertyBag.h"
+#include "ScreenCapture.h"
+#include "TestSupport.h"
 #include "TrayAnimation.h"
 #include "TrayIcon.h"
 
@@ -442,6 +445,64 @@ TEST(TrayBarTest, EveryKeyRoundTripsInOrder) {
     EXPECT_EQ(list, images.list);
     if (list) list->Release();
     loaded->Release();
+}
+
+// Wine's own tray window (no window manager): one child window per icon, hidden when it holds none.
+HWND WinesTray() { return FindWindowA("__winex11_standalone_tray", nullptr); }
+
+int IconsInWinesTray() {
+    int count = 0;
+    for (HWND icon = FindWindowExA(WinesTray(), nullptr, "__winex11_tray_icon", nullptr); icon;
+         icon = FindWindowExA(WinesTray(), icon, "__winex11_tray_icon", nullptr))
+        ++count;
+    return count;
+}
+
+// Buttons pressed and let go through the input queue where the pointer is.
+void SendButtons(std::initializer_list<DWORD> buttons) {
+    for (DWORD flag : buttons) {
+        INPUT input = {};
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flag;
+        SendInput(1, &input, sizeof(INPUT));
+    }
+}
+
+// The icon in the tray Wine shows, clicked for real, then gone with the control. Run alone (the
+// ctest "wine_tray"), as it takes the pointer and the one tray of the Wine session.
+TEST(WineTrayTest, TheIconShowsInWinesTrayAndAnswersClicks) {
+    const int before = WinesTray() ? IconsInWinesTray() : 0;
+    {
+        HostedTray t;
+        ASSERT_NE(t.site, nullptr);
+        ASSERT_TRUE(kxtest::PumpUntil([&] { return WinesTray() && IconsInWinesTray() == before + 1; }))
+            << "the icon appears in __winex11_standalone_tray";
+        const HWND tray = WinesTray();
+        ASSERT_TRUE(kxtest::PumpUntil([&] { return IsWindowVisible(tray) != FALSE; }));
+        HWND icon = nullptr;
+        for (int i = 0; i <= before; ++i) icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr);
+        ASSERT_NE(icon, nullptr);
+        RECT r = {};
+        GetWindowRect(icon, &r);
+        const POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+        kxtest::PumpMessages(200);
+        EXPECT_TRUE(kxtest::ScreenCapture(tray).SavePng(kxtest::BesideThisProgram(L"wine-tray.png")));
+
+        SetCursorPos(centre.x, centre.y);
+        kxtest::PumpUntil([&] { return !t.events.empty(); }, 2000);  // the move, as MouseMove
+        kxtest::PumpMessages(100);
+        t.events.clear();
+        SendButtons({MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP});
+        EXPECT_TRUE(kxtest::PumpUntil([&] { return t.events.find(L"4(2)") != std::wstring::npos; }, 5000));
+        EXPECT_EQ(t.events, L"3(2) 4(2)") << "MouseDown then MouseUp with the right button";
+
+        t.events.clear();
+        SendButtons({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+        EXPECT_TRUE(kxtest::PumpUntil([&] { return t.events.find(L"5(1)") != std::wstring::npos; }, 5000))
+            << "DblClick with the left button; events: " << std::string(t.events.begin(), t.events.end());
+    }
+    EXPECT_TRUE(kxtest::PumpUntil([&] { return IconsInWinesTray() == before; }, 5000))
+        << "no icon once the control is gone";
 }
 
 }  // namespace
