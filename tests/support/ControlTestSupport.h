@@ -147,6 +147,13 @@ inline VARIANT Long(long value) {
     return v;
 }
 
+inline VARIANT Double(double value) {
+    VARIANT v;
+    v.vt = VT_R8;
+    v.dblVal = value;
+    return v;
+}
+
 inline VARIANT Bool(bool value) {
     VARIANT v;
     v.vt = VT_BOOL;

@@ -5,35 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "ControlTestSupport.h"
 #include "TableRecordSet.h"
 
 // The record sources of the lookup combo's tests: a small typed table with a quote and a Null in it.
 namespace kxtest {
 
-inline VARIANT TextValue(const wchar_t* text) {
-    VARIANT v;
-    v.vt = VT_BSTR;
-    v.bstrVal = SysAllocString(text);
-    return v;
-}
-inline VARIANT LongValue(long value) {
-    VARIANT v;
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
-inline VARIANT DoubleValue(double value) {
-    VARIANT v;
-    v.vt = VT_R8;
-    v.dblVal = value;
-    return v;
-}
-inline VARIANT BoolValue(bool value) {
-    VARIANT v;
-    v.vt = VT_BOOL;
-    v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-    return v;
-}
 inline VARIANT DateValue(WORD year, WORD month, WORD day) {
     SYSTEMTIME time = {};
     time.wYear = year;
@@ -65,12 +42,12 @@ inline kx::TableRecordSet* PeopleTable() {
     table->AddColumn(L"Born", kx::TableRecordSet::kDate);
     table->AddColumn(L"Active", kx::TableRecordSet::kBoolean);
     table->AddColumn(L"Score", kx::TableRecordSet::kDouble);
-    AddRecord(table, {LongValue(7), TextValue(L"Ava"), DateValue(1990, 1, 15), BoolValue(false), DoubleValue(1.5)});
-    AddRecord(table, {LongValue(12), TextValue(L"O'Brien"), DateValue(2024, 3, 1), BoolValue(true),
-                      DoubleValue(2.25)});
-    AddRecord(table, {LongValue(30), NullValue(), DateValue(2001, 12, 31), BoolValue(false), DoubleValue(-4)});
-    AddRecord(table, {LongValue(12), TextValue(L"Second twelve"), DateValue(2024, 3, 2), BoolValue(true),
-                      DoubleValue(0)});
+    AddRecord(table, {Long(7), Text(L"Ava"), DateValue(1990, 1, 15), Bool(false), Double(1.5)});
+    AddRecord(table, {Long(12), Text(L"O'Brien"), DateValue(2024, 3, 1), Bool(true),
+                      Double(2.25)});
+    AddRecord(table, {Long(30), NullValue(), DateValue(2001, 12, 31), Bool(false), Double(-4)});
+    AddRecord(table, {Long(12), Text(L"Second twelve"), DateValue(2024, 3, 2), Bool(true),
+                      Double(0)});
     return table;
 }
 

@@ -23,7 +23,7 @@ TEST(ComboGalleryTest, TheOpenDropDown) {
     }
     SysFreeString(none);
     hosted.Bind(table, L"Id", L"Name");
-    kxtest::LetValue(hosted.combo(), kxtest::LongValue(12));
+    kxtest::LetValue(hosted.combo(), kxtest::Long(12));
     SetForegroundWindow(hosted.HostWindow());
     hosted.combo()->ShowComboCombo();
     kx::ComboDropDown* dropDown = hosted.combo()->DropDown();

@@ -11,8 +11,8 @@ namespace {
 
 using kxtest::HostedCombo;
 using kxtest::LetValue;
-using kxtest::LongValue;
-using kxtest::TextValue;
+using kxtest::Long;
+using kxtest::Text;
 
 void SetSlot(kx::KxGetCombo* combo, short index, const wchar_t* name, const wchar_t* caption, const wchar_t* width) {
     kxColumeInfo info = {SysAllocString(name), SysAllocString(caption), SysAllocString(width)};
@@ -81,7 +81,7 @@ TEST(ComboGridTest, TheCountIsWhatTheSourceReports) {
     for (const Case& c : cases) {
         auto* table = new kx::TableRecordSet();
         table->AddColumn(L"Id", kx::TableRecordSet::kLong);
-        if (!c.empty) kxtest::AddRecord(table, {LongValue(1)});
+        if (!c.empty) kxtest::AddRecord(table, {Long(1)});
         if (c.reported) table->ReportCount(c.reported);
         HostedCombo hosted;
         SetSlot(hosted.combo(), 0, L"Id", L"Id", L"1000");
@@ -98,7 +98,7 @@ TEST(ComboGridTest, OpeningMarksTheFirstRowOfTheKey) {
     kx::TableRecordSet* table = kxtest::PeopleTable();
     HostedCombo hosted;
     Configure(hosted, table);
-    LetValue(hosted.combo(), LongValue(12));
+    LetValue(hosted.combo(), Long(12));
     EXPECT_EQ(hosted.combo()->ShowComboCombo(), S_OK);
     kx::ComboDropDown* dropDown = hosted.combo()->DropDown();
     EXPECT_TRUE(dropDown->Shown());
@@ -108,10 +108,10 @@ TEST(ComboGridTest, OpeningMarksTheFirstRowOfTheKey) {
     HostedCombo byName;
     SetSlot(byName.combo(), 0, L"Name", L"Who", L"1000");
     byName.Bind(table, L"NAME", L"Id");
-    LetValue(byName.combo(), TextValue(L"o'brien"));
+    LetValue(byName.combo(), Text(L"o'brien"));
     byName.combo()->ShowComboCombo();
     EXPECT_EQ(byName.combo()->DropDown()->Grid().CurrentRow(), 0);
-    LetValue(byName.combo(), TextValue(L"O'Brien"));
+    LetValue(byName.combo(), Text(L"O'Brien"));
     byName.combo()->ShowComboCombo();
     EXPECT_EQ(byName.combo()->DropDown()->Grid().CurrentRow(), 2);
     byName.combo()->DropDown()->Hide();
@@ -169,7 +169,7 @@ TEST(ComboGridTest, ALoadSurvivesSourcesThatCallBack) {
             switch (c.action) {
                 case kGridRefresh: hosted.combo()->GridRefresh(); break;
                 case kSetSource: hosted.combo()->put_SecondDataSource(table); break;
-                case kSetValue: LetValue(hosted.combo(), LongValue(30)); break;
+                case kSetValue: LetValue(hosted.combo(), Long(30)); break;
                 default: break;
             }
         });
@@ -253,7 +253,7 @@ TEST(ComboGridTest, LoadBenchmark) {
     table->AddColumn(L"Name", kx::TableRecordSet::kText);
     table->AddColumn(L"Score", kx::TableRecordSet::kDouble);
     for (long i = 0; i < 50000; ++i)
-        kxtest::AddRecord(table, {LongValue(i), TextValue(L"name"), kxtest::DoubleValue(i / 4.0)});
+        kxtest::AddRecord(table, {Long(i), Text(L"name"), kxtest::Double(i / 4.0)});
     const double reading = SecondsOf([&] {
         const kx::RecordSource records(table);
         for (records.MoveFirst(); !records.AtEof(); records.MoveNext())

@@ -60,7 +60,7 @@ TEST(ComboInputTest, OnlyStringValueHighlightsTheLabel) {
     HostedCombo hosted;
     hosted.Bind(table, L"Id", L"Name");
     hosted.combo()->put_TextStyle(static_cast<kxGCoTextStyle>(2));
-    kxtest::LetValue(hosted.combo(), kxtest::LongValue(7));
+    kxtest::LetValue(hosted.combo(), kxtest::Long(7));
     SetForegroundWindow(hosted.HostWindow());
     SetFocus(hosted.ControlWindow());
     hosted.Settle();

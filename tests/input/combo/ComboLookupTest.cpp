@@ -6,8 +6,8 @@ namespace {
 
 using kxtest::HostedCombo;
 using kxtest::LetValue;
-using kxtest::LongValue;
-using kxtest::TextValue;
+using kxtest::Long;
+using kxtest::Text;
 
 // Each criterion class found and not, a quote, empty text, a Null shown value: the label, the criterion
 // sent and where the cursor stays.
@@ -37,7 +37,7 @@ TEST(ComboLookupTest, LooksTheKeyUpInTheSource) {
         HostedCombo hosted;
         hosted.Bind(table, c.keyField, c.showField);
         const size_t before = table->Criteria().size();
-        EXPECT_EQ(LetValue(hosted.combo(), TextValue(c.key)), S_OK) << c.key;
+        EXPECT_EQ(LetValue(hosted.combo(), Text(c.key)), S_OK) << c.key;
         EXPECT_EQ(hosted.Text(), c.shown) << c.keyField << L" " << c.key;
         EXPECT_TRUE(IsWindowVisible(hosted.combo()->LabelWindow())) << c.key;
         EXPECT_FALSE(IsWindowVisible(hosted.combo()->TextBoxWindow())) << c.key;
@@ -56,14 +56,14 @@ TEST(ComboLookupTest, TextFollowsTheDisplayMode) {
     kx::TableRecordSet* table = kxtest::PeopleTable();
     HostedCombo hosted;
     hosted.Bind(table, L"Id", L"Name");
-    LetValue(hosted.combo(), LongValue(7));
+    LetValue(hosted.combo(), Long(7));
     EXPECT_EQ(hosted.Text(), L"Ava");
     hosted.combo()->put_TextStyle(static_cast<kxGCoTextStyle>(0));
     EXPECT_EQ(hosted.Text(), L"7");
     EXPECT_FALSE(IsWindowVisible(hosted.combo()->LabelWindow()));
     EXPECT_TRUE(IsWindowVisible(hosted.combo()->TextBoxWindow()));
     const size_t sent = table->Criteria().size();
-    LetValue(hosted.combo(), LongValue(12));
+    LetValue(hosted.combo(), Long(12));
     EXPECT_EQ(table->Criteria().size(), sent);  // no lookup without a label to show
     hosted.combo()->put_TextStyle(static_cast<kxGCoTextStyle>(2));
     EXPECT_EQ(hosted.Text(), L"O'Brien");
@@ -73,7 +73,7 @@ TEST(ComboLookupTest, TextFollowsTheDisplayMode) {
 // After Value = 5 the box shows "5" and Value holds that text.
 TEST(ComboLookupTest, ValueBecomesTheBoxText) {
     HostedCombo hosted;
-    LetValue(hosted.combo(), LongValue(5));
+    LetValue(hosted.combo(), Long(5));
     EXPECT_EQ(hosted.BoxText(), L"5");
     VARIANT value;
     VariantInit(&value);
@@ -89,7 +89,7 @@ TEST(ComboLookupTest, SourceErrorsReachOnlyTheHostsOwnCalls) {
     kx::TableRecordSet* table = kxtest::PeopleTable();
     HostedCombo hosted;
     hosted.Bind(table, L"Missing", L"Name");
-    EXPECT_EQ(LetValue(hosted.combo(), LongValue(12)), kx::ErrorHResult(3265));
+    EXPECT_EQ(LetValue(hosted.combo(), Long(12)), kx::ErrorHResult(3265));
     EXPECT_EQ(hosted.combo()->Refresh(), kx::ErrorHResult(3265));
     SetWindowTextW(hosted.combo()->TextBoxWindow(), L"13");
     EXPECT_EQ(hosted.Text(), L"");

@@ -83,7 +83,7 @@ TEST(ComboPersistenceTest, SettingsRoundTrip) {
     combo->put_Locked(VARIANT_TRUE);
     combo->put_WordWrap(VARIANT_TRUE);
     combo->put_Alignment(0);
-    kxtest::LetValue(combo, kxtest::TextValue(L"12"));
+    kxtest::LetValue(combo, kxtest::Text(L"12"));
     Bag saved;
     PersistOf(combo)->Save(saved.bag, TRUE, TRUE);
     auto* loaded = new kx::KxGetCombo();
