@@ -6,24 +6,17 @@
 #include <commctrl.h>
 
 #include <cwctype>
-#include <functional>
 #include <string>
 
 #include "HostedControl.h"
+#include "RemoteInput.h"
 #include "TestSupport.h"
 
 namespace {
 
 using kxtest::HostedControl;
-
-bool WaitUntil(const std::function<bool()>& done, DWORD milliseconds = 10000) {
-    const DWORD end = GetTickCount() + milliseconds;
-    do {
-        if (done()) return true;
-        Sleep(20);
-    } while (static_cast<LONG>(GetTickCount() - end) < 0);
-    return done();
-}
+using kxtest::SendMouse;
+using kxtest::Until;
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
@@ -32,18 +25,6 @@ void MakeFile(const std::wstring& path) { CloseHandle(CreateFileW(path.c_str(), 
 std::wstring Upper(std::wstring text) {
     for (wchar_t& c : text) c = static_cast<wchar_t>(std::towupper(c));
     return text;
-}
-
-void SendMouse(DWORD down, DWORD up, int clicks = 1) {
-    for (int i = 0; i < clicks; ++i) {
-        for (DWORD flags : {down, up}) {
-            INPUT input = {};
-            input.type = INPUT_MOUSE;
-            input.mi.dwFlags = flags;
-            SendInput(1, &input, sizeof(INPUT));
-            Sleep(40);
-        }
-    }
 }
 
 void Key(WORD key) {
@@ -107,13 +88,13 @@ struct BrowserProcess {
             SetCursorPos(at.x, at.y);
         }
         SendMouse(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-        return WaitUntil(MenuShown);
+        return Until(MenuShown);
     }
     // Chooses the n-th item of the open menu (separators are skipped by the keys).
     void ChooseMenuItem(int n) const {
         for (int i = 0; i < n; ++i) Key(VK_DOWN);
         Key(VK_RETURN);
-        WaitUntil([] { return !MenuShown(); });
+        Until([] { return !MenuShown(); });
     }
     int Count() const { return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)); }
     bool Logged(const std::wstring& start, size_t after = 0) const { return host.WaitForLine(start, 10000, after); }
@@ -134,13 +115,13 @@ TEST(BrowserEndToEnd, FoldersOpenBackspaceGoesUpAndFilesAreChosen) {
 
     browser.ClickItem(0, 2);  // the folder Sub
     ASSERT_TRUE(browser.Logged(L"PathChanged(")) << browser.host.LinesFrom(0);
-    EXPECT_TRUE(WaitUntil([&] { return browser.Count() == 1; }));
+    EXPECT_TRUE(Until([&] { return browser.Count() == 1; }));
     EXPECT_EQ(Upper(browser.host.Get(L"Path")), Upper(scratch.path() + L"\\Sub\\"));
 
     size_t before = browser.host.Lines().size();
     Key(VK_BACK);
     ASSERT_TRUE(browser.Logged(L"PathChanged(", before)) << browser.host.LinesFrom(before);
-    EXPECT_TRUE(WaitUntil([&] { return browser.Count() == 3; }));
+    EXPECT_TRUE(Until([&] { return browser.Count() == 3; }));
     EXPECT_EQ(Upper(browser.host.Get(L"Path")), Upper(scratch.path() + L"\\"));
 
     Key(VK_F5);
@@ -167,21 +148,21 @@ TEST(BrowserEndToEnd, NewFolderBesideTwoTakesTheNextNumberAndItsNameIsEdited) {
     ASSERT_EQ(browser.Count(), 2);
     ASSERT_TRUE(browser.OpenMenuAt(0));
     browser.ChooseMenuItem(3);  // External Open, Refresh, New Folder
-    ASSERT_TRUE(WaitUntil([&] { return Exists(scratch.File(L"New Folder (2)")); }));
-    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
+    ASSERT_TRUE(Until([&] { return Exists(scratch.File(L"New Folder (2)")); }));
+    ASSERT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
     EXPECT_EQ(browser.Count(), 3);
 
     Key(VK_RETURN);  // the proposed name unchanged: the edit ends
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) == nullptr; }));
+    EXPECT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) == nullptr; }));
     Sleep(300);
     EXPECT_EQ(FindWindowExW(browser.list, nullptr, L"Edit", nullptr), nullptr);  // and does not start again
 
     ASSERT_TRUE(browser.OpenMenuAt(2));
     browser.ChooseMenuItem(4);  // ... Rename
-    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
+    ASSERT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
     Type(L"Done");
     Key(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return Exists(scratch.File(L"Done")); }));
+    EXPECT_TRUE(Until([&] { return Exists(scratch.File(L"Done")); }));
     EXPECT_FALSE(Exists(scratch.File(L"New Folder (2)")));
 }
 
@@ -194,22 +175,22 @@ TEST(BrowserEndToEnd, RenamesThatLeaveTheFolderOrTakeAnotherNameAreRefused) {
     ASSERT_EQ(browser.Count(), 2);
     ASSERT_TRUE(browser.OpenMenuAt(0));
     browser.ChooseMenuItem(4);
-    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
+    ASSERT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
     Type(L"..\\x");
     Key(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) == nullptr; }));
+    EXPECT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) == nullptr; }));
     EXPECT_TRUE(Exists(scratch.File(L"fbt\\a.txt")));
     EXPECT_FALSE(Exists(scratch.File(L"x")));
 
     ASSERT_TRUE(browser.OpenMenuAt(0));
     browser.ChooseMenuItem(4);
-    ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
+    ASSERT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
     Type(L"b.txt");  // another entry's name: the edit starts again
     Key(VK_RETURN);
     Sleep(300);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
+    EXPECT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) != nullptr; }));
     Key(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) == nullptr; }));
+    EXPECT_TRUE(Until([&] { return FindWindowExW(browser.list, nullptr, L"Edit", nullptr) == nullptr; }));
     EXPECT_TRUE(Exists(scratch.File(L"fbt\\a.txt")));
 }
 
@@ -226,7 +207,7 @@ TEST(BrowserEndToEnd, ExplorerAndExternalOpenAreRecordedWithTheirCommandLines) {
         ASSERT_EQ(browser.Count(), 1);
         ASSERT_TRUE(browser.OpenMenuAt(0));
         browser.ChooseMenuItem(1);  // External Open
-        ASSERT_TRUE(WaitUntil([&] { return Exists(record); }));
+        ASSERT_TRUE(Until([&] { return Exists(record); }));
         ASSERT_TRUE(browser.OpenMenuAt(-1));
         browser.ChooseMenuItem(5);  // Windows Explorer
         Sleep(500);

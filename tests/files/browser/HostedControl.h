@@ -27,13 +27,16 @@ public:
                                                           environment.substr(environment.find(L'=') + 1).c_str());
         if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                            &process_)) {
+            AssignProcessToJobObject(HelperJob(), process_.hProcess);
             CloseHandle(process_.hThread);
             process_.hThread = nullptr;
         }
         if (!environment.empty())
             SetEnvironmentVariableW(environment.substr(0, environment.find(L'=')).c_str(), nullptr);
         if (WaitForLine(L"ready ", 30000)) {
-            const std::wstring ready = Lines().front();
+            std::wstring ready;
+            for (const std::wstring& line : Lines())  // the settings may log events before it
+                if (ready.empty() && line.rfind(L"ready ", 0) == 0) ready = line;
             const size_t second = ready.find(L' ', 6);
             host_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::stoul(ready.substr(6))));
             control_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(std::stoul(ready.substr(second + 1))));
@@ -140,6 +143,19 @@ public:
     }
 
 private:
+    // Every helper joins one job that ends them all with this process, so a failing test leaves none
+    // behind holding the test runner's output open.
+    static HANDLE HelperJob() {
+        static const HANDLE job = [] {
+            const HANDLE made = CreateJobObjectW(nullptr, nullptr);
+            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+            if (made) SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+            return made;
+        }();
+        return job;
+    }
+
     // An argument as CommandLineToArgvW reads it back: backslashes before the closing quote doubled.
     static std::wstring Quoted(const std::wstring& argument) {
         const size_t last = argument.find_last_not_of(L'\\');

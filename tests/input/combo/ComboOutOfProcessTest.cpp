@@ -4,43 +4,18 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 
 #include "../../files/browser/HostedControl.h"
 #include "ControlTestSupport.h"
+#include "RemoteInput.h"
 
 namespace {
 
+using kxtest::ClickAt;
 using kxtest::HostedControl;
-
-bool Until(const std::function<bool()>& condition, DWORD milliseconds = 10000) {
-    const DWORD end = GetTickCount() + milliseconds;
-    while (!condition()) {
-        if (static_cast<LONG>(GetTickCount() - end) >= 0) return false;
-        Sleep(20);
-    }
-    return true;
-}
-
-void ClickAt(HWND window, POINT at) {
-    ClientToScreen(window, &at);
-    SetCursorPos(at.x, at.y);
-    Sleep(50);
-    for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-        INPUT input = {};
-        input.type = INPUT_MOUSE;
-        input.mi.dwFlags = flags;
-        SendInput(1, &input, sizeof(INPUT));
-        Sleep(40);
-    }
-}
-
-std::wstring TextOf(HWND window) {
-    wchar_t text[256] = {};
-    SendMessageW(window, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
-    return text;
-}
+using kxtest::RemoteText;
+using kxtest::Until;
 
 int PixelsOfTwips(int twips) { return MulDiv(twips, 96, 1440); }
 
@@ -82,7 +57,7 @@ BOOL CALLBACK FindDropDownParts(HWND child, LPARAM found) {
     wchar_t name[64] = {};
     GetClassNameW(child, name, 64);
     if (lstrcmpiW(name, WC_LISTVIEWW) == 0) dropDown->list = child;
-    if (lstrcmpiW(name, L"Static") == 0 && TextOf(child).rfind(L" Records Count", 0) == 0) dropDown->label = child;
+    if (lstrcmpiW(name, L"Static") == 0 && RemoteText(child).rfind(L" Records Count", 0) == 0) dropDown->label = child;
     return TRUE;
 }
 
@@ -114,14 +89,8 @@ struct ComboProcess {
         label = FindWindowExW(host.control(), nullptr, L"Static", nullptr);
     }
     bool OpenByButton() {
-        // The button is the part of the control beside the text box: on its left or its right.
-        RECT control = {}, text = {};
-        GetWindowRect(host.control(), &control);
-        GetWindowRect(box, &text);
-        const LONG x = text.left > control.left ? (text.left - control.left) / 2 : control.right - control.left - 4;
-        const POINT button = {x, (text.bottom - text.top) / 2};
         SetForegroundWindow(host.host());
-        ClickAt(host.control(), button);
+        ClickAt(host.control(), kxtest::DropButtonPoint(host.control(), box));
         return Until([&] {
             dropDown = FindDropDown(host.host());
             return dropDown.window && IsWindowVisible(dropDown.window);
@@ -160,7 +129,7 @@ TEST(ComboOutOfProcess, TheButtonOpensTheGridARowIsPickedAnotherWindowHidesIt) {
         EXPECT_EQ(CellText(list, row, 1), rows[row][0]) << row;
         EXPECT_EQ(CellText(list, row, 2), rows[row][1]) << row;
     }
-    EXPECT_EQ(TextOf(combo.dropDown.label), L" Records Count: 4");
+    EXPECT_EQ(RemoteText(combo.dropDown.label), L" Records Count: 4");
     EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), PixelsOfTwips(350));
     EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0), PixelsOfTwips(1500));
     EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 2, 0), PixelsOfTwips(1500));
@@ -169,8 +138,8 @@ TEST(ComboOutOfProcess, TheButtonOpensTheGridARowIsPickedAnotherWindowHidesIt) {
     const RECT ava = combo.host.ItemRect(list, 0);
     ClickAt(list, {ava.left + PixelsOfTwips(350) + 8, (ava.top + ava.bottom) / 2});
     EXPECT_TRUE(Until([&] { return !IsWindowVisible(combo.dropDown.window); })) << combo.host.LinesFrom(0);
-    EXPECT_TRUE(Until([&] { return TextOf(combo.box) == L"7"; })) << TextOf(combo.box);
-    EXPECT_EQ(TextOf(combo.label), L"Ava");
+    EXPECT_TRUE(Until([&] { return RemoteText(combo.box) == L"7"; })) << RemoteText(combo.box);
+    EXPECT_EQ(RemoteText(combo.label), L"Ava");
     EXPECT_EQ(combo.host.Get(L"Text"), L"Ava");
 
     // Opened again, then another process's window comes to the front.
@@ -179,7 +148,7 @@ TEST(ComboOutOfProcess, TheButtonOpensTheGridARowIsPickedAnotherWindowHidesIt) {
     SetForegroundWindow(other.hwnd());
     ClickAt(other.hwnd(), {50, 50});
     EXPECT_TRUE(Until([&] { return !IsWindowVisible(combo.dropDown.window); }));
-    EXPECT_EQ(TextOf(combo.box), L"7");
+    EXPECT_EQ(RemoteText(combo.box), L"7");
 }
 
 // Opening marks the first row of the key, compared with case: "12" the first of two, "o'brien" not O'Brien.
@@ -216,7 +185,7 @@ TEST(ComboOutOfProcess, TheCountAndTheClampedWidth) {
         ASSERT_TRUE(combo.sourced) << c.table;
         combo.dropDown = FindDropDown(combo.host.host());
         ASSERT_TRUE(IsWindow(combo.dropDown.window)) << c.table;
-        EXPECT_EQ(TextOf(combo.dropDown.label), c.count) << c.table;
+        EXPECT_EQ(RemoteText(combo.dropDown.label), c.count) << c.table;
         EXPECT_EQ(combo.ListWidth(), c.windowWidth) << c.table;
     }
 }
