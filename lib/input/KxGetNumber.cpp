@@ -285,7 +285,9 @@ void KxGetNumber::CalculatorHidden() {
 
 // --- layout and looks ---
 
+// The host's tooltip text first, as every resize takes it anew.
 void KxGetNumber::Layout() {
+    ShowToolTip(Ambient().ExtenderText(L"ToolTipText"));
     const DropLayout layout = button_.Place(ScaleWidth(), ScaleHeight(), DropButtonWidth(), RightToLeft(), style_ == 1);
     box_.Place(layout.textLeft, 0, layout.textWidth, layout.textHeight);
     label_.Place(layout.textLeft, 0, layout.textWidth, layout.textHeight);
@@ -295,6 +297,8 @@ void KxGetNumber::Layout() {
     ShowSurface();
     ShowValue();
 }
+
+void KxGetNumber::ShowToolTip(const std::wstring& text) { toolTips_.Show(text, {box_.Hwnd(), label_.Hwnd()}); }
 
 void KxGetNumber::DrawButton(DropButtonFace face) {
     Cls();
@@ -312,6 +316,7 @@ void KxGetNumber::ApplyAppearance() {
     style.locked = locked_;
     style.enabled = enabled_;
     box_.SetStyle(style);
+    ShowToolTip(toolTips_.Text());  // onto a text box made anew
     box_.SetFont(font);
     box_.SetColours(back, fore);
     label_.SetLook({style.alignment, style.rightToLeft, wordWrap_, enabled_, back, fore, font});

@@ -10,6 +10,7 @@
 #include "InputTextBox.h"
 #include "Korvix32_h.h"
 #include "StandardControl.h"
+#include "ToolTipRelay.h"
 #include "WordsLabel.h"
 
 namespace kx {
@@ -54,9 +55,11 @@ public:
     STDMETHODIMP get_EnterNextTab(VARIANT_BOOL* EnterNextTab) override;
     STDMETHODIMP put_EnterNextTab(VARIANT_BOOL EnterNextTab) override;
 
-    // For tests: the parts and the drop-down (null until the first opening).
+    // For tests: the parts, the tooltip window (null until there was a text) and the drop-down (null until
+    // the first opening).
     HWND TextBoxWindow() const { return box_.Hwnd(); }
     HWND LabelWindow() const { return label_.Hwnd(); }
+    HWND ToolTipWindow() const { return toolTips_.Window(); }
     const PixelRect& ButtonRect() const { return button_.Rect(); }
     CalcDropDown* DropDown() const { return dropDown_.get(); }
 
@@ -101,6 +104,7 @@ private:
     void CalculatorResult(double value);
     void CalculatorHidden();
     void Layout();
+    void ShowToolTip(const std::wstring& text);
     void ApplyAppearance();
     void ApplyBorder();
     void DrawButton(DropButtonFace face);
@@ -121,6 +125,7 @@ private:
     std::wstring showFormat_;
     InputTextBox box_;
     WordsLabel label_;
+    ToolTipRelay toolTips_;
     DropButton button_{kNumberDropButton};
     std::unique_ptr<CalcDropDown> dropDown_;
     bool writingOwnText_ = false;

@@ -51,22 +51,22 @@ IFontDisp* AmbientProperties::Font() const {
     return CreateDefaultFont();
 }
 
-std::wstring AmbientProperties::ExtenderName() const {
+std::wstring AmbientProperties::ExtenderText(const wchar_t* name) const {
     IOleControlSite* controlSite = nullptr;
     if (!site_ || FAILED(site_->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&controlSite))))
         return {};
     IDispatch* extender = nullptr;
-    std::wstring name;
+    std::wstring text;
     if (SUCCEEDED(controlSite->GetExtendedControl(&extender)) && extender) {
         try {
-            name = GetTextProperty(extender, L"Name");
+            text = GetTextProperty(extender, name);
         } catch (const Error&) {
-            // a container without names: the control goes unnamed
+            // a container without the member: the text stays empty
         }
         extender->Release();
     }
     controlSite->Release();
-    return name;
+    return text;
 }
 
 IFontDisp* CreateFontObject(const wchar_t* face, double points, short charset) {

@@ -7,7 +7,7 @@
 
 // What a control asks of its container: ambient properties with the classic runtime's defaults
 // when the container offers none (UserMode true, left to right, a default font), and the
-// extender's name.
+// extender's text members (its name, the tooltip text it holds for the control).
 namespace kx {
 
 class AmbientProperties {
@@ -18,7 +18,9 @@ public:
     bool RightToLeft() const;
     IFontDisp* Font() const;  // a new reference; never null unless out of memory
     // Extender.Name; empty when the container has no extender or it has no name.
-    std::wstring ExtenderName() const;
+    std::wstring ExtenderName() const { return ExtenderText(L"Name"); }
+    // A text member of the extender by name; empty when there is no extender or no such member.
+    std::wstring ExtenderText(const wchar_t* name) const;
 
 private:
     bool Get(DISPID id, VARTYPE type, VARIANT* out) const;

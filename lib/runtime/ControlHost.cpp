@@ -61,14 +61,14 @@ public:
 };
 
 // The container's own members of the control: Name, Visible, Left, Top, Width, Height, Enabled
-// (where the control has none of its own), SetFocus and, for an alignable control, Align; every
-// other name is the control's own.
+// (where the control has none of its own), SetFocus, ToolTipText and, for an alignable control,
+// Align; every other name is the control's own.
 class ControlSite::Extender : public SitePart<IDispatch> {
 public:
     explicit Extender(ControlSite& site) : SitePart(site) {}
     // Identities outside the ranges controls use.
     enum Member : DISPID {
-        kName = 0x7FFF0001, kVisible, kLeft, kTop, kWidth, kHeight, kEnabled, kSetFocus, kAlign
+        kName = 0x7FFF0001, kVisible, kLeft, kTop, kWidth, kHeight, kEnabled, kSetFocus, kAlign, kToolTipText
     };
     STDMETHODIMP GetTypeInfoCount(UINT* count) override { return site_.GetTypeInfoCount(count); }
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
@@ -90,7 +90,7 @@ public:
     }
     STDMETHODIMP Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
                         EXCEPINFO* exception, UINT* argError) override {
-        if (id < kName || id > kAlign) {
+        if (id < kName || id > kToolTipText) {
             if (!site_.dispatch_) return DISP_E_MEMBERNOTFOUND;
             return site_.dispatch_->Invoke(id, iid, lcid, flags, params, result, exception, argError);
         }
@@ -110,7 +110,7 @@ private:
             Member id;
         } kMembers[] = {{L"Name", kName},   {L"Visible", kVisible}, {L"Left", kLeft},       {L"Top", kTop},
                         {L"Width", kWidth}, {L"Height", kHeight},   {L"Enabled", kEnabled}, {L"SetFocus", kSetFocus},
-                        {L"Align", kAlign}};
+                        {L"Align", kAlign}, {L"ToolTipText", kToolTipText}};
         for (const auto& member : kMembers)
             if (lstrcmpiW(name, member.name) == 0) return member.id;
         return DISPID_UNKNOWN;
@@ -121,8 +121,9 @@ private:
         const RECT& bounds = site_.bounds_;
         switch (id) {
             case kName:
+            case kToolTipText:
                 result->vt = VT_BSTR;
-                result->bstrVal = SysAllocString(site_.name_.c_str());
+                result->bstrVal = SysAllocString((id == kName ? site_.name_ : site_.toolTipText_).c_str());
                 return result->bstrVal ? S_OK : E_OUTOFMEMORY;
             case kVisible:
             case kEnabled: {
@@ -148,6 +149,7 @@ private:
 
     HRESULT Put(Member id, DISPPARAMS* params) {
         if (!params || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+        if (id == kToolTipText) return PutToolTipText(params->rgvarg[0]);
         VARIANT value;
         VariantInit(&value);
         const VARTYPE type = id == kVisible || id == kEnabled ? VT_BOOL : VT_I4;
@@ -168,6 +170,17 @@ private:
                 return S_OK;
             default: return DISP_E_MEMBERNOTFOUND;
         }
+    }
+
+    // Only kept: the control reads it at its next resize, as the form runtime's controls do.
+    HRESULT PutToolTipText(VARIANT& given) {
+        VARIANT text;
+        VariantInit(&text);
+        const HRESULT hr = VariantChangeType(&text, &given, 0, VT_BSTR);
+        if (FAILED(hr)) return hr;
+        site_.toolTipText_.assign(text.bstrVal, SysStringLen(text.bstrVal));
+        VariantClear(&text);
+        return S_OK;
     }
 };
 

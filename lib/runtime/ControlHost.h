@@ -12,10 +12,11 @@
 
 // A container for controls of the control protocol: places a control by class identity on a
 // window, gives it its design-time properties from a bag (or InitNew), answers its ambient
-// properties and an extender (its Name, Visible, Left, Top, Width, Height, Enabled, SetFocus and,
-// for alignable controls, Align; and the control's own members), passes its events to a C++ handler
-// and its property changes to another, and drives focus and access keys. A control that is a simple
-// frame holds other controls in its own window; docked controls follow the size of their parent.
+// properties and an extender (its Name, Visible, Left, Top, Width, Height, Enabled, SetFocus,
+// ToolTipText and, for alignable controls, Align; and the control's own members), passes its
+// events to a C++ handler and its property changes to another, and drives focus and access keys.
+// A control that is a simple frame holds other controls in its own window; docked controls follow
+// the size of their parent.
 namespace kx {
 
 class ControlSite;
@@ -190,6 +191,7 @@ private:
     DWORD miscStatus_ = 0;
     long align_ = 0;
     std::wstring name_;
+    std::wstring toolTipText_;  // the extender's ToolTipText
     RECT bounds_;
     ControlEventHandler onEvent_;
     PropertyChangeHandler onPropertyChange_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "AmbientProperties.h"
 #include "ControlHost.h"
 #include "ControlTestSupport.h"
 #include "Korvix32_h.h"
@@ -64,12 +65,14 @@ bool WaitFor(const std::vector<DISPID>& events, DISPID id) {
     return false;
 }
 
-std::wstring CaptionOf(IDispatch* button) {
-    VARIANT caption = kxtest::GetProperty(button, L"Caption");
-    std::wstring text = caption.vt == VT_BSTR && caption.bstrVal ? caption.bstrVal : L"";
-    VariantClear(&caption);
+std::wstring TextOf(IDispatch* object, const wchar_t* name) {
+    VARIANT value = kxtest::GetProperty(object, name);
+    std::wstring text = value.vt != VT_BSTR ? L"<not text>" : value.bstrVal ? value.bstrVal : L"";
+    VariantClear(&value);
     return text;
 }
+
+std::wstring CaptionOf(IDispatch* button) { return TextOf(button, L"Caption"); }
 
 TEST(HostTest, OwnContainerPlacesTheRegisteredButtonByClassIdentity) {
     kxtest::HostWindow window;
@@ -147,6 +150,36 @@ TEST(HostTest, ExtenderMovesShowsEnablesAndFocusesTheControl) {
                                nullptr, nullptr),
               S_OK);
     EXPECT_EQ(GetFocus(), control);
+}
+
+std::wstring ToolTipTextOf(IDispatch* extender) { return TextOf(extender, L"ToolTipText"); }
+
+// The extender's ToolTipText: one for each control, empty at first, any value kept as text; a control reads
+// it by name through its site, where a name the extender does not know gives an empty text.
+TEST(HostTest, ExtenderKeepsAToolTipTextForEachControl) {
+    kxtest::HostWindow window;
+    kx::ControlHost host(window.hwnd());
+    kx::ControlSite* first = host.Place(CLSID_kxButton, L"cmdOk", {20, 20, 111, 50}, nullptr, nullptr);
+    kx::ControlSite* second = host.Place(CLSID_kxButton, L"cmdNo", {20, 60, 111, 90}, nullptr, nullptr);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    IDispatch* extender = first->ExtenderDispatch();
+    EXPECT_EQ(ToolTipTextOf(extender), L"");
+
+    VARIANT text = kxtest::Text(L"\u0630\u062e\u06cc\u0631\u0647 & Save");
+    EXPECT_EQ(kxtest::PutProperty(extender, L"ToolTipText", text), S_OK);
+    VariantClear(&text);
+    EXPECT_EQ(ToolTipTextOf(extender), L"\u0630\u062e\u06cc\u0631\u0647 & Save");
+    EXPECT_EQ(ToolTipTextOf(second->ExtenderDispatch()), L"");
+    EXPECT_EQ(kxtest::PutProperty(extender, L"tooltiptext", kxtest::Long(42)), S_OK);
+    EXPECT_EQ(ToolTipTextOf(extender), L"42");
+
+    kx::AmbientProperties asked;
+    asked.SetSite(static_cast<IOleClientSite*>(first));
+    EXPECT_EQ(asked.ExtenderText(L"ToolTipText"), L"42");
+    EXPECT_EQ(asked.ExtenderText(L"NoSuchMember"), L"");
+    asked.SetSite(nullptr);
+    EXPECT_EQ(asked.ExtenderText(L"ToolTipText"), L"");
 }
 
 TEST(HostTest, OwnContainerGivesDesignTimePropertiesFromABag) {

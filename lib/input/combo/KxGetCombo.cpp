@@ -196,7 +196,7 @@ void KxGetCombo::WriteProperties(const PropertyWriter& bag) {
 }
 
 void KxGetCombo::Resize() {
-    ReadToolTip();
+    ShowToolTip(Ambient().ExtenderText(L"ToolTipText"));
     Layout();
     RunRefresh(false);
 }
@@ -323,6 +323,7 @@ void KxGetCombo::ApplyAppearance() {
     Surface().SetBackColor(Colour(backColor_));
     box_.SetColours(Colour(backColor_), Colour(foreColor_));
     box_.SetLook(alignment_ == 2 ? 2 : alignment_ == 1 ? 1 : 0, RightToLeft());
+    ShowToolTip(toolTips_.Text());  // onto a text box made anew
     box_.SetLocked(locked_);
     EnableWindow(box_.Hwnd(), enabled_);
     if (!focusMark_) {
@@ -377,21 +378,7 @@ void KxGetCombo::PaintButton(DropButtonFace face) {
     ShowSurface();
 }
 
-void KxGetCombo::ReadToolTip() {
-    toolTip_.clear();
-    IOleControlSite* site = nullptr;
-    if (!ClientSite() || FAILED(ClientSite()->QueryInterface(IID_IOleControlSite, reinterpret_cast<void**>(&site))))
-        return;
-    IDispatch* extender = nullptr;
-    if (SUCCEEDED(site->GetExtendedControl(&extender)) && extender) {
-        try {
-            toolTip_ = GetTextProperty(extender, L"ToolTipText");
-        } catch (const Error&) {
-        }
-        extender->Release();
-    }
-    site->Release();
-}
+void KxGetCombo::ShowToolTip(const std::wstring& text) { toolTips_.Show(text, {box_.Hwnd(), label_}); }
 
 void KxGetCombo::StoreFont(IFontDisp* font) {
     if (font) SetFont(font);

@@ -9,6 +9,7 @@
 #include "DropButton.h"
 #include "Korvix32_h.h"
 #include "StandardControl.h"
+#include "ToolTipRelay.h"
 
 namespace kx {
 
@@ -66,10 +67,10 @@ public:
     STDMETHODIMP ListCount(short* Count) override;
     STDMETHODIMP GridRefresh() override;
 
-    // For tests: the constituent windows, the tooltip text taken from the host, and the drop-down.
+    // For tests: the constituent windows, the tooltip window (null until there was a text) and the drop-down.
     HWND TextBoxWindow() const { return box_.Hwnd(); }
     HWND LabelWindow() const { return label_; }
-    const std::wstring& ToolTipText() const { return toolTip_; }
+    HWND ToolTipWindow() const { return toolTips_.Window(); }
     ComboDropDown* DropDown() const { return dropDown_.get(); }
 
 protected:
@@ -125,7 +126,7 @@ private:
     void PaintButton(DropButtonFace face);
     void OpenDropDown(bool fromKeyboard);
     ComboDropDown& EnsureDropDown();
-    void ReadToolTip();
+    void ShowToolTip(const std::wstring& text);
     void ApplyLabelStyle();
     void ApplyBorder();
     void StoreFont(IFontDisp* font);
@@ -147,9 +148,9 @@ private:
     bool oneTimeLoaded_ = false;
     bool focusMark_ = false;
     ColumnList columns_;
-    std::wstring toolTip_;
     ComboTextBox box_;
     HWND label_ = nullptr;
+    ToolTipRelay toolTips_;
     HBRUSH labelBrush_ = nullptr;
     COLORREF labelBack_ = 0;
     COLORREF labelFore_ = 0;

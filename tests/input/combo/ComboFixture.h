@@ -94,10 +94,10 @@ public:
         host_ = new kx::ControlHost(window_.hwnd());
         combo_ = new kx::KxGetCombo();
         const RECT bounds = {10, 10, 190, 31};
-        host_->PlaceObject(static_cast<IOleObject*>(combo_), L"cboTest", bounds, nullptr,
-                           [this](DISPID id, DISPPARAMS*) {
-                               if (id != DISPID_MOUSEMOVE) events.push_back(id);
-                           });
+        site_ = host_->PlaceObject(static_cast<IOleObject*>(combo_), L"cboTest", bounds, nullptr,
+                                   [this](DISPID id, DISPPARAMS*) {
+                                       if (id != DISPID_MOUSEMOVE) events.push_back(id);
+                                   });
     }
     ~HostedCombo() {
         delete host_;
@@ -108,6 +108,7 @@ public:
 
     kx::KxGetCombo* combo() const { return combo_; }
     HWND HostWindow() const { return window_.hwnd(); }
+    IDispatch* Extender() const { return site_->ExtenderDispatch(); }
     HWND ControlWindow() const {
         LONG hwnd = 0;
         combo_->get_Hwnd(&hwnd);
@@ -150,6 +151,7 @@ private:
     ::kxtest::HostWindow window_;
     kx::ControlHost* host_ = nullptr;
     kx::KxGetCombo* combo_ = nullptr;
+    kx::ControlSite* site_ = nullptr;
 };
 
 }  // namespace kxtest

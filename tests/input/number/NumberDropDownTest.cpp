@@ -5,6 +5,7 @@
 #include <atomic>
 #include <string>
 
+#include "../../runtime/ToolTipTools.h"
 #include "DialogDriver.h"
 #include "NumberFixture.h"
 
@@ -187,19 +188,23 @@ TEST(NumberDropDown, OpenAndHideCyclesKeepHandlesFlat) {
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 4);
 }
 
-// 200 controls made and destroyed; every twentieth opened its drop-down first.
+// 200 controls made and destroyed, each with a tooltip; every twentieth opened its drop-down first. Wine's
+// GetGuiResources answers 0: the tooltip windows of the process are counted as well.
 TEST(NumberDropDown, CreateDestroyCyclesKeepHandlesFlat) {
     int made = 0;
     auto make = [&made] {
         HostedNumbers n;
+        kxtest::GiveToolTip(n.Extender(), L"Price");
         if (++made % 20 == 0) n.number()->ShowComboCalc();
     };
     for (int i = 0; i < 10; ++i) make();
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const size_t tips = kxtest::ProcessToolTipWindows().size();
     for (int i = 0; i < 200; ++i) make();
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 4);
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 4);
+    EXPECT_EQ(kxtest::ProcessToolTipWindows().size(), tips);
 }
 
 }  // namespace

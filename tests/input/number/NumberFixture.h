@@ -45,12 +45,13 @@ public:
             numbers_[i] = new kx::KxGetNumber();
             kx::MemoryPropertyBag* bag = loaded ? new kx::MemoryPropertyBag() : nullptr;
             const RECT bounds = {10, 10 + 40 * i, 160, 31 + 40 * i};
-            host_->PlaceObject(static_cast<IOleObject*>(numbers_[i]), L"kxGetNumber" + std::to_wstring(i + 1),
-                               bounds, bag, [this, i](DISPID id, DISPPARAMS* params) {
-                                   if (i != 0) return;
-                                   if (react_) react_(id, params);
-                                   if (id != DISPID_MOUSEMOVE) events.push_back(id);
-                               });
+            const std::wstring name = L"kxGetNumber" + std::to_wstring(i + 1);
+            sites_[i] = host_->PlaceObject(static_cast<IOleObject*>(numbers_[i]), name, bounds, bag,
+                                           [this, i](DISPID id, DISPPARAMS* params) {
+                                               if (i != 0) return;
+                                               if (react_) react_(id, params);
+                                               if (id != DISPID_MOUSEMOVE) events.push_back(id);
+                                           });
             if (bag) bag->Release();
         }
         SetForegroundWindow(window_.hwnd());
@@ -66,6 +67,7 @@ public:
     HWND ControlWindow(int i = 0) const { return WindowOf(static_cast<IOleObject*>(numbers_[i])); }
     HWND Box(int i = 0) const { return numbers_[i]->TextBoxWindow(); }
     HWND HostWindow() const { return window_.hwnd(); }
+    IDispatch* Extender(int i = 0) const { return sites_[i]->ExtenderDispatch(); }
     kx::CalcDropDown* DropDown() const { return numbers_[0]->DropDown(); }
     bool DropDownShown() const { return DropDown() && DropDown()->Shown(); }
     int Count(DISPID id) const {
@@ -111,6 +113,7 @@ private:
     ::kxtest::HostWindow window_;
     kx::ControlHost* host_ = nullptr;
     kx::KxGetNumber* numbers_[2] = {};
+    kx::ControlSite* sites_[2] = {};
     Reaction react_;
 };
 
