@@ -1,6 +1,6 @@
 #include "InputTextBox.h"
 
-#include <vector>
+#include <utility>
 
 namespace kx {
 namespace {
@@ -20,19 +20,14 @@ DWORD AlignmentStyle(long alignment) {
 
 }  // namespace
 
-InputTextBox::InputTextBox(HWND owner, Input& input) : owner_(owner), input_(input) {
-    back_ = GetSysColor(COLOR_WINDOW);
-    fore_ = GetSysColor(COLOR_WINDOWTEXT);
-    brush_ = CreateSolidBrush(back_);
-    Create(L"", true, false);
+InputTextBox::InputTextBox(HWND owner, Input& input, const Style& style, std::vector<UINT> ownMessages)
+    : owner_(owner), input_(input), ownMessages_(std::move(ownMessages)), style_(style) {
+    Create(L"", 0, true, false);
 }
 
-InputTextBox::~InputTextBox() {
-    Destroy();
-    if (brush_) DeleteObject(brush_);
-}
+InputTextBox::~InputTextBox() { Destroy(); }
 
-void InputTextBox::Create(const std::wstring& text, bool visible, bool focused) {
+void InputTextBox::Create(const std::wstring& text, long caret, bool visible, bool focused) {
     const DWORD style = WS_CHILD | ES_AUTOHSCROLL | AlignmentStyle(style_.alignment) | (visible ? WS_VISIBLE : 0) |
                         (style_.locked ? ES_READONLY : 0) | (style_.enabled ? 0 : WS_DISABLED);
     const DWORD exStyle = style_.rightToLeft ? WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR : 0;
@@ -43,8 +38,10 @@ void InputTextBox::Create(const std::wstring& text, bool visible, bool focused) 
     if (!window_) return;
     SendMessageW(window_, EM_LIMITTEXT, 0, 0);  // as long as memory allows
     if (font_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SetCaret(caret);
     if (subclasser_.Subclass(window_) >= 0) {
         for (UINT message : kKeys) subclasser_.AddMessage(window_, message, WindowSubclasser::kBefore);
+        for (UINT message : ownMessages_) subclasser_.AddMessage(window_, message, WindowSubclasser::kBefore);
         for (UINT message : kAfter) subclasser_.AddMessage(window_, message, WindowSubclasser::kAfter);
     }
     if (focused) SetFocus(window_);
@@ -63,8 +60,11 @@ void InputTextBox::Place(int left, int top, int width, int height) {
 }
 
 void InputTextBox::Show(bool visible) {
-    if (window_ && (IsWindowVisible(window_) != FALSE) != visible) ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+    if (window_ && Visible() != visible) ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
 }
+
+// The box's own state, whether or not the control's window shows.
+bool InputTextBox::Visible() const { return (GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void InputTextBox::SetStyle(const Style& style) {
     const bool remake = style.alignment != style_.alignment || style.rightToLeft != style_.rightToLeft;
@@ -72,10 +72,11 @@ void InputTextBox::SetStyle(const Style& style) {
     if (!window_) return;
     if (remake) {
         const std::wstring text = Text();
-        const bool visible = IsWindowVisible(window_) != FALSE;
+        const long caret = Caret();
+        const bool visible = Visible();
         const bool focused = GetFocus() == window_;
         Destroy();
-        Create(text, visible, focused);
+        Create(text, caret, visible, focused);
         return;
     }
     SendMessageW(window_, EM_SETREADONLY, style.locked, 0);
@@ -87,29 +88,7 @@ void InputTextBox::SetFont(HFONT font) {
     if (window_) SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void InputTextBox::SetColours(COLORREF back, COLORREF fore) {
-    if (back != back_ || !brush_) {
-        if (brush_) DeleteObject(brush_);
-        brush_ = CreateSolidBrush(back);
-    }
-    back_ = back;
-    fore_ = fore;
-    if (window_) InvalidateRect(window_, nullptr, TRUE);
-}
-
-LRESULT InputTextBox::Colour(HDC dc) const {
-    SetTextColor(dc, fore_);
-    SetBkColor(dc, back_);
-    return reinterpret_cast<LRESULT>(brush_);
-}
-
-std::wstring InputTextBox::Text() const {
-    if (!window_) return {};
-    const int length = GetWindowTextLengthW(window_);
-    std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1);
-    const int got = GetWindowTextW(window_, buffer.data(), length + 1);
-    return std::wstring(buffer.data(), static_cast<size_t>(got > 0 ? got : 0));
-}
+void InputTextBox::SetColours(COLORREF back, COLORREF fore) { colours_.Set(window_, back, fore); }
 
 void InputTextBox::SetText(const std::wstring& text) {
     if (window_) SetWindowTextW(window_, text.c_str());
@@ -119,23 +98,43 @@ void InputTextBox::SelectAll() {
     if (window_) SendMessageW(window_, EM_SETSEL, 0, -1);
 }
 
+long InputTextBox::Caret() const {
+    DWORD start = 0;
+    if (window_) SendMessageW(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    return static_cast<long>(start);
+}
+
+void InputTextBox::SetCaret(long position) {
+    if (window_) SendMessageW(window_, EM_SETSEL, position, position);
+}
+
 // No error leaves the box's window procedure: a key whose handling failed is discarded.
 void InputTextBox::SubclassCallback(bool before, bool& handled, LRESULT& result, HWND, UINT& message,
                                     WPARAM& wParam, LPARAM& lParam) {
     try {
-        switch (message) {
-            case WM_KEYDOWN: handled = input_.BoxKeyDown(wParam, false); break;
-            case WM_SYSKEYDOWN: handled = input_.BoxKeyDown(wParam, true); break;
-            case WM_CHAR: handled = input_.BoxChar(wParam); break;
-            case WM_KEYUP: case WM_SYSKEYUP: input_.BoxKeyUp(wParam); break;
-            case WM_SETFOCUS: input_.BoxFocus(true, reinterpret_cast<HWND>(wParam)); break;
-            case WM_KILLFOCUS: input_.BoxFocus(false, reinterpret_cast<HWND>(wParam)); break;
-            default: input_.BoxMouse(message, wParam, lParam); break;
-        }
-        if (handled) result = 0;
+        if (before) Before(handled, result, message, wParam, lParam);
+        else After(message, wParam, lParam);
     } catch (...) {
         handled = before;
         result = 0;
+    }
+}
+
+void InputTextBox::Before(bool& handled, LRESULT& result, UINT message, WPARAM& wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_KEYDOWN: case WM_SYSKEYDOWN: handled = input_.BoxKeyDown(wParam, message == WM_SYSKEYDOWN); break;
+        case WM_CHAR: handled = input_.BoxChar(wParam); break;
+        case WM_KEYUP: case WM_SYSKEYUP: input_.BoxKeyUp(wParam, message == WM_SYSKEYUP); break;
+        default: handled = input_.BoxMessage(message, wParam, lParam, result); return;
+    }
+    if (handled) result = 0;
+}
+
+void InputTextBox::After(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SETFOCUS: input_.BoxFocus(true, reinterpret_cast<HWND>(wParam)); break;
+        case WM_KILLFOCUS: input_.BoxFocus(false, reinterpret_cast<HWND>(wParam)); break;
+        default: input_.BoxMouse(message, wParam, lParam); break;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <iterator>
+
 #include "AboutBox.h"
 #include "ClassicInput.h"
 #include "DrawingModule.h"
@@ -34,6 +36,9 @@ constexpr short kBackspace = 8;
 constexpr long kByKeyboard = 0;
 constexpr long kOnlyUpperCase = 1;
 constexpr long kOnlyLowerCase = 2;
+// The box's messages that the control answers first: edits that would change the text outside the mask, and
+// the pointer.
+constexpr UINT kBoxMessages[] = {WM_PASTE, WM_CUT, WM_CLEAR, WM_UNDO, EM_UNDO, WM_SETCURSOR};
 
 VARIANT_BOOL Bool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
@@ -73,7 +78,7 @@ KxGetMask::KxGetMask()
     : Control<_kxGetMask>(CLSID_kxGetMask, DIID___kxGetMask, kNewWidthTwips, kNewHeightTwips),
       backColor_(kWindowColour),
       foreColor_(kWindowTextColour),
-      box_(Hwnd(), *this),
+      box_(Hwnd(), *this, {}, {std::begin(kBoxMessages), std::end(kBoxMessages)}),
       boxMouse_({kMouseDown, kMouseMove, kMouseUp},
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
                 [this](DISPID id) { RaiseEvent(id); }) {
@@ -82,7 +87,7 @@ KxGetMask::KxGetMask()
     ResetOwnFields();
     ApplyBorder();
     ApplyColours();
-    box_.Place(ScaleWidth(), ScaleHeight());
+    box_.Place(0, 0, ScaleWidth(), ScaleHeight());
     RenderMask();
 }
 
@@ -125,7 +130,7 @@ void KxGetMask::ReadProperties(const PropertyReader& bag) {
     appearance_ = bag.Long(L"Appearance", 1);
     backColor_ = bag.Long(L"BackColor", kWindowColour);
     borderStyle_ = bag.Long(L"BorderStyle", 1);
-    MaskTextBox::Style style = box_.GetStyle();
+    InputTextBox::Style style = box_.GetStyle();
     style.enabled = bag.Boolean(L"Enabled", true);
     IFontDisp* font = ReadFontProperty(bag, L"Font");
     StoreFont(font);
@@ -150,7 +155,7 @@ void KxGetMask::ReadProperties(const PropertyReader& bag) {
 }
 
 void KxGetMask::WriteProperties(const PropertyWriter& bag) {
-    const MaskTextBox::Style& style = box_.GetStyle();
+    const InputTextBox::Style& style = box_.GetStyle();
     bag.Text(L"InputMask", inputMask_, L"0");
     bag.Text(L"Value", value_, L"");
     bag.Long(L"InputMode", inputMode_, kByKeyboard);
@@ -176,7 +181,7 @@ void KxGetMask::WriteProperties(const PropertyWriter& bag) {
     bag.Boolean(L"EnterNextTab", enterNextTab_, true);
 }
 
-void KxGetMask::Resize() { box_.Place(ScaleWidth(), ScaleHeight()); }
+void KxGetMask::Resize() { box_.Place(0, 0, ScaleWidth(), ScaleHeight()); }
 
 // For hosts that draw the control's view: the box as it shows.
 void KxGetMask::Paint() {
@@ -241,8 +246,10 @@ void KxGetMask::SetValue(const std::wstring& value) {
 
 // --- the box's keys ---
 
-// KeyDown first, then the control acts on the key code as the host's handler left it.
-bool KxGetMask::BoxKeyDown(WPARAM& keyCode) {
+// KeyDown first, then the control acts on the key code as the host's handler left it; system keys go to the
+// box untouched.
+bool KxGetMask::BoxKeyDown(WPARAM& keyCode, bool systemKey) {
+    if (systemKey) return false;
     short code = static_cast<short>(keyCode);
     short shift = ShiftState();
     RaiseKeyEvent(kKeyDown, code, shift);
@@ -287,7 +294,8 @@ bool KxGetMask::BoxChar(WPARAM& character) {
     return true;
 }
 
-void KxGetMask::BoxKeyUp(WPARAM keyCode) {
+void KxGetMask::BoxKeyUp(WPARAM keyCode, bool systemKey) {
+    if (systemKey) return;
     short code = static_cast<short>(keyCode);
     short shift = ShiftState();
     RaiseKeyEvent(kKeyUp, code, shift);
@@ -322,6 +330,16 @@ bool KxGetMask::RaiseCheckMaxValue(SpinRequest& request) {
     RaiseEvent(kCheckMaxValue, args, 7);
     request = {maxValue, minValue, lastValue, thisValue, startPos, length, reset != VARIANT_FALSE};
     return true;
+}
+
+// The box refuses every edit that would change the text outside the mask; over its text it shows the
+// control's pointer.
+bool KxGetMask::BoxMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_SETCURSOR) return true;
+    const bool pointerSet = LOWORD(lParam) == HTCLIENT &&
+                            SendMessageW(Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(Hwnd()), lParam) != FALSE;
+    result = pointerSet ? TRUE : FALSE;
+    return pointerSet;
 }
 
 // --- the box's mouse: the classic order MouseDown, MouseUp, Click; DblClick in place of the second MouseDown ---
@@ -386,7 +404,7 @@ HRESULT KxGetMask::LetMaskCharacter(char16_t& field, BSTR given, char16_t fallba
 template <class Change>
 HRESULT KxGetMask::LetBoxStyle(const wchar_t* name, Change change) {
     return Let(name, [&] {
-        MaskTextBox::Style style = box_.GetStyle();
+        InputTextBox::Style style = box_.GetStyle();
         change(style);
         box_.SetStyle(style);
     });
@@ -444,7 +462,7 @@ STDMETHODIMP KxGetMask::put_FormatNumShow(BSTR FormatNumShow) {
 
 STDMETHODIMP KxGetMask::get_Alignment(LONG* Alignment) { return Read(Alignment, box_.GetStyle().alignment); }
 STDMETHODIMP KxGetMask::put_Alignment(LONG Alignment) {
-    return LetBoxStyle(L"Alignment", [&](MaskTextBox::Style& s) {
+    return LetBoxStyle(L"Alignment", [&](InputTextBox::Style& s) {
         if (Alignment < 0 || Alignment > 2) throw Error(kErrInvalidPropertyValue);
         s.alignment = Alignment;
     });
@@ -476,7 +494,7 @@ STDMETHODIMP KxGetMask::put_BorderStyle(kxGmBorderStyle BorderStyle) {
 
 STDMETHODIMP KxGetMask::get_Enabled(VARIANT_BOOL* Enabled) { return Read(Enabled, Bool(box_.GetStyle().enabled)); }
 STDMETHODIMP KxGetMask::put_Enabled(VARIANT_BOOL Enabled) {
-    return LetBoxStyle(L"Enabled", [&](MaskTextBox::Style& s) { s.enabled = Enabled != VARIANT_FALSE; });
+    return LetBoxStyle(L"Enabled", [&](InputTextBox::Style& s) { s.enabled = Enabled != VARIANT_FALSE; });
 }
 
 STDMETHODIMP KxGetMask::get_Font(IFontDisp** Font) {
@@ -554,7 +572,7 @@ STDMETHODIMP KxGetMask::get_hdc(LONG* hdc) { return Read(hdc, LongFromHandle(Hdc
 
 STDMETHODIMP KxGetMask::get_Locked(VARIANT_BOOL* Locked) { return Read(Locked, Bool(box_.GetStyle().locked)); }
 STDMETHODIMP KxGetMask::put_Locked(VARIANT_BOOL Locked) {
-    return LetBoxStyle(L"Locked", [&](MaskTextBox::Style& s) { s.locked = Locked != VARIANT_FALSE; });
+    return LetBoxStyle(L"Locked", [&](InputTextBox::Style& s) { s.locked = Locked != VARIANT_FALSE; });
 }
 
 STDMETHODIMP KxGetMask::get_MouseIcon(IPictureDisp** MouseIcon) {
@@ -579,7 +597,7 @@ STDMETHODIMP KxGetMask::get_RightToLeft(VARIANT_BOOL* RightToLeft) {
     return Read(RightToLeft, Bool(box_.GetStyle().rightToLeft));
 }
 STDMETHODIMP KxGetMask::put_RightToLeft(VARIANT_BOOL RightToLeft) {
-    return LetBoxStyle(L"RightToLeft", [&](MaskTextBox::Style& s) {
+    return LetBoxStyle(L"RightToLeft", [&](InputTextBox::Style& s) {
         s.rightToLeft = RightToLeft != VARIANT_FALSE;
         SetRightToLeft(s.rightToLeft);
     });

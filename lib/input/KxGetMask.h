@@ -5,14 +5,14 @@
 #include "Control.h"
 #include "Korvix32_h.h"
 #include "MaskEngine.h"
-#include "MaskTextBox.h"
+#include "InputTextBox.h"
 
 namespace kx {
 
 // kxGetMask: text of a fixed pattern (a date, a code, a telephone number) typed into a mask. The
 // control carries the text, the caret and the events between its text box and the mask engine;
 // its own surface gives the border and the 3-D look.
-class KxGetMask : public Control<_kxGetMask>, private MaskTextBox::Input {
+class KxGetMask : public Control<_kxGetMask>, private InputTextBox::Input {
 public:
     KxGetMask();
     ~KxGetMask() override;
@@ -89,10 +89,12 @@ protected:
 
 private:
     // The text box's input.
-    bool BoxKeyDown(WPARAM& keyCode) override;
+    bool BoxKeyDown(WPARAM& keyCode, bool systemKey) override;
     bool BoxChar(WPARAM& character) override;
-    void BoxKeyUp(WPARAM keyCode) override;
+    void BoxKeyUp(WPARAM keyCode, bool systemKey) override;
     void BoxMouse(UINT message, WPARAM keys, LPARAM position) override;
+    void BoxFocus(bool, HWND) override {}
+    bool BoxMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
     template <class Body>
     HRESULT Let(const wchar_t* name, Body body);
@@ -127,7 +129,7 @@ private:
     IFontDisp* font_ = nullptr;
     bool useUpDownKey_ = false;
     bool enterNextTab_ = true;
-    MaskTextBox box_;
+    InputTextBox box_;
     BoxMouseSequence boxMouse_;
 };
 

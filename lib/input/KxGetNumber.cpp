@@ -83,8 +83,11 @@ KxGetNumber::KxGetNumber()
       backColor_(kWindowColour),
       foreColor_(kButtonTextColour),
       showFormat_(kDefaultFormat),
-      box_(Hwnd(), *this),
-      label_(Hwnd()) {
+      box_(Hwnd(), *this, {.alignment = 1}),
+      label_(Hwnd()),
+      boxMouse_({DISPID_MOUSEDOWN, DISPID_MOUSEMOVE, DISPID_MOUSEUP},
+                [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
+                [this](DISPID id) { RaiseEvent(id); }) {
     if (IFontDisp* font = CreateDefaultFont()) {
         SetFont(font);
         font->Release();
@@ -396,49 +399,22 @@ bool KxGetNumber::RaiseEnterRule(short keyAscii) {
 // Key presses in the text box are not relayed; Enter moves the focus on.
 bool KxGetNumber::BoxChar(WPARAM& character) { return RaiseEnterRule(AnsiKey(static_cast<wchar_t>(character))); }
 
-void KxGetNumber::BoxKeyUp(WPARAM keyCode) {
+void KxGetNumber::BoxKeyUp(WPARAM keyCode, bool) {
     short code = static_cast<short>(keyCode);
     short shift = ShiftState();
     RaiseKeyEvent(DISPID_KEYUP, code, shift);
 }
 
-// Mouse events of the text box, measured from the control's left edge; the classic order MouseDown,
-// MouseUp, Click, and DblClick in place of the second MouseDown.
+// Mouse events of the text box, measured from the control's left edge.
 void KxGetNumber::BoxMouse(UINT message, WPARAM keys, LPARAM position) {
     RECT box = {};
     GetWindowRect(box_.Hwnd(), &box);
     MapWindowPoints(nullptr, Hwnd(), reinterpret_cast<POINT*>(&box), 2);
-    short button = ButtonOf(message);
-    short shift = ShiftState();
-    float x = static_cast<float>(GET_X_LPARAM(position) + box.left);
-    float y = static_cast<float>(GET_Y_LPARAM(position));
-    switch (message) {
-        case WM_MOUSEMOVE:
-            button = HeldButtons(keys);
-            RaiseMouseEvent(DISPID_MOUSEMOVE, button, shift, x, y);
-            return;
-        case WM_LBUTTONDBLCLK:
-            pressedButtons_ |= 1;
-            doubleClicked_ = true;
-            RaiseEvent(DISPID_DBLCLICK);
-            return;
-        case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK:
-            pressedButtons_ |= button;
-            doubleClicked_ = false;
-            RaiseMouseEvent(DISPID_MOUSEDOWN, button, shift, x, y);
-            return;
-        default: {
-            const bool wasPressed = (pressedButtons_ & button) != 0;
-            pressedButtons_ &= ~static_cast<UINT>(button);
-            RaiseMouseEvent(DISPID_MOUSEUP, button, shift, x, y);
-            RECT client = {};
-            GetClientRect(box_.Hwnd(), &client);
-            const POINT at = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-            if (wasPressed && !doubleClicked_ && PtInRect(&client, at)) RaiseEvent(DISPID_CLICK);
-            return;
-        }
-    }
+    RECT client = {};
+    GetClientRect(box_.Hwnd(), &client);
+    const POINT at = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    boxMouse_.Handle(message, keys, static_cast<float>(at.x + box.left), static_cast<float>(at.y),
+                     PtInRect(&client, at) != FALSE);
 }
 
 // --- the surface: the drop button ---

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "BoxMouseSequence.h"
 #include "CalcDropDown.h"
 #include "DropButton.h"
 #include "InputTextBox.h"
@@ -87,7 +88,7 @@ private:
     // The text box's input.
     bool BoxKeyDown(WPARAM& keyCode, bool systemKey) override;
     bool BoxChar(WPARAM& character) override;
-    void BoxKeyUp(WPARAM keyCode) override;
+    void BoxKeyUp(WPARAM keyCode, bool systemKey) override;
     void BoxMouse(UINT message, WPARAM keys, LPARAM position) override;
     void BoxFocus(bool gained, HWND other) override;
 
@@ -129,8 +130,7 @@ private:
     DropButton button_{kNumberDropButton};
     std::unique_ptr<CalcDropDown> dropDown_;
     bool writingOwnText_ = false;
-    UINT pressedButtons_ = 0;
-    bool doubleClicked_ = false;
+    BoxMouseSequence boxMouse_;
 };
 
 }  // namespace kx

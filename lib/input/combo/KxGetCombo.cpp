@@ -67,7 +67,7 @@ KxGetCombo::KxGetCombo()
     : StandardControl<_kxGetCombo>(CLSID_kxGetCombo, DIID___kxGetCombo, kNewWidthTwips, kNewHeightTwips),
       backColor_(kWindowColour),
       foreColor_(kButtonTextColour),
-      box_(Hwnd(), *this),
+      box_(Hwnd(), *this, {}),
       button_(kComboDropButton),
       boxMouse_({DISPID_MOUSEDOWN, DISPID_MOUSEMOVE, DISPID_MOUSEUP},
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
@@ -322,15 +322,17 @@ void KxGetCombo::ApplyAppearance() {
     if (label_) SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     Surface().SetBackColor(Colour(backColor_));
     box_.SetColours(Colour(backColor_), Colour(foreColor_));
-    box_.SetLook(alignment_ == 2 ? 2 : alignment_ == 1 ? 1 : 0, RightToLeft());
+    ApplyBoxStyle();
     ShowToolTip(toolTips_.Text());  // onto a text box made anew
-    box_.SetLocked(locked_);
-    EnableWindow(box_.Hwnd(), enabled_);
     if (!focusMark_) {
         labelBack_ = Colour(backColor_);
         labelFore_ = Colour(foreColor_);
     }
     ApplyLabelStyle();
+}
+
+void KxGetCombo::ApplyBoxStyle() {
+    box_.SetStyle({alignment_ == 2 ? 2 : alignment_ == 1 ? 1 : 0, RightToLeft(), locked_, enabled_});
 }
 
 // The label takes the text box's alignment and direction; word wrap as set.
@@ -362,7 +364,7 @@ void KxGetCombo::Layout() {
     const DropLayout layout =
         button_.Place(ScaleWidth(), ScaleHeight(), DropButtonWidth(), RightToLeft(), style_ == kSimpleCombo);
     const int inset = focusMark_ ? 1 : 0;
-    MoveWindow(box_.Hwnd(), layout.textLeft, 0, layout.textWidth, layout.textHeight, TRUE);
+    box_.Place(layout.textLeft, 0, layout.textWidth, layout.textHeight);
     MoveWindow(label_, layout.textLeft + inset, inset, layout.textWidth - 2 * inset, layout.textHeight - 2 * inset,
                TRUE);
     if (layout.hasButton) PaintButton(enabled_ ? DropButtonFace::Normal : DropButtonFace::Inactive);
@@ -402,7 +404,7 @@ void KxGetCombo::OpenDropDown(bool fromKeyboard) {
 
 // --- the text box's input ---
 
-bool KxGetCombo::BoxKeyDown(WPARAM& keyCode) {
+bool KxGetCombo::BoxKeyDown(WPARAM& keyCode, bool) {
     short code = static_cast<short>(keyCode);
     short shift = ShiftState();
     RaiseKeyEvent(DISPID_KEYDOWN, code, shift);
@@ -420,7 +422,9 @@ bool KxGetCombo::BoxChar(WPARAM& character) {
     return true;
 }
 
-void KxGetCombo::BoxKeyUp(WPARAM keyCode) {
+// A released system key raises no KeyUp.
+void KxGetCombo::BoxKeyUp(WPARAM keyCode, bool systemKey) {
+    if (systemKey) return;
     short code = static_cast<short>(keyCode);
     short shift = ShiftState();
     RaiseKeyEvent(DISPID_KEYUP, code, shift);
@@ -593,7 +597,7 @@ STDMETHODIMP KxGetCombo::get_Locked(VARIANT_BOOL* Locked) { return Read(Locked, 
 STDMETHODIMP KxGetCombo::put_Locked(VARIANT_BOOL Locked) {
     return Let(L"Locked", [&] {
         locked_ = Locked != VARIANT_FALSE;
-        box_.SetLocked(locked_);
+        ApplyBoxStyle();
     });
 }
 

@@ -5,8 +5,8 @@
 #include "BoxMouseSequence.h"
 #include "ColumnList.h"
 #include "ComboGridOwner.h"
-#include "ComboTextBox.h"
 #include "DropButton.h"
+#include "InputTextBox.h"
 #include "Korvix32_h.h"
 #include "StandardControl.h"
 #include "ToolTipRelay.h"
@@ -18,7 +18,7 @@ class ComboDropDown;
 // kxGetCombo: a key typed into a text box (or picked from a drop-down grid of records) and looked up in
 // the host's record source; a label shows the value of another field of the record found.
 class KxGetCombo : public StandardControl<_kxGetCombo>,
-                   private ComboTextBox::Input,
+                   private InputTextBox::Input,
                    private ComboGridOwner {
 public:
     KxGetCombo();
@@ -97,9 +97,9 @@ protected:
 
 private:
     // The text box's input.
-    bool BoxKeyDown(WPARAM& keyCode) override;
+    bool BoxKeyDown(WPARAM& keyCode, bool systemKey) override;
     bool BoxChar(WPARAM& character) override;
-    void BoxKeyUp(WPARAM keyCode) override;
+    void BoxKeyUp(WPARAM keyCode, bool systemKey) override;
     void BoxMouse(UINT message, WPARAM keys, LPARAM position) override;
     void BoxFocus(bool gained, HWND other) override;
 
@@ -127,6 +127,7 @@ private:
     void OpenDropDown(bool fromKeyboard);
     ComboDropDown& EnsureDropDown();
     void ShowToolTip(const std::wstring& text);
+    void ApplyBoxStyle();
     void ApplyLabelStyle();
     void ApplyBorder();
     void StoreFont(IFontDisp* font);
@@ -148,7 +149,7 @@ private:
     bool oneTimeLoaded_ = false;
     bool focusMark_ = false;
     ColumnList columns_;
-    ComboTextBox box_;
+    InputTextBox box_;
     HWND label_ = nullptr;
     ToolTipRelay toolTips_;
     HBRUSH labelBrush_ = nullptr;
