@@ -173,7 +173,7 @@ TEST(AlertTypeLibrary, MembersAndEventsInOrderWithTheirIdentities) {
     library->Release();
 }
 
-// The enumerations with their values; names that hold blanks are written without them.
+// The enumerations with their values and their names, blanks included.
 TEST(AlertTypeLibrary, EnumerationsOfTheAlert) {
     kxtest::ComScope com;
     ITypeLib* library = nullptr;
@@ -182,17 +182,18 @@ TEST(AlertTypeLibrary, EnumerationsOfTheAlert) {
         {L"kxAWBackStyle", {{L"Solid", 0}, {L"Gradient", 1}}},
         {L"kxAWBorderStyle", {{L"kxAWRectangle", 0}, {L"kxAWRound", 1}, {L"kxAWCircle", 2}}},
         {L"kxAWShowPosition",
-         {{L"RightAndButtom", 0}, {L"RightAndMiddle", 1}, {L"RightAndTop", 2}, {L"CenterAndButtom", 3},
-          {L"CenterAndMiddle", 4}, {L"CenterAndTop", 5}, {L"LeftAndButtom", 6}, {L"LeftAndMiddle", 7},
-          {L"LeftAndTop", 8}}},
+         {{L"Right And Buttom", 0}, {L"Right And Middle", 1}, {L"Right And Top", 2}, {L"Center And Buttom", 3},
+          {L"Center And Middle", 4}, {L"Center And Top", 5}, {L"Left And Buttom", 6}, {L"Left And Middle", 7},
+          {L"Left And Top", 8}}},
         {L"kxAWShowStyle",
-         {{L"Fade", 0}, {L"MoveDownToUp", 1}, {L"MoveUpToDown", 2}, {L"MoveLeftToRight", 3},
-          {L"MoveRightToLeft", 4}, {L"FadeAndMoveDownToUp", 5}, {L"FadeAndMoveUpToDown", 6},
-          {L"FadeAndMoveLeftToRight", 7}, {L"FadeAndMoveRightToLeft", 8}, {L"Zoom", 9}, {L"FadeAndZoom", 10},
-          {L"ZoomAndMoveDownToUp", 11}, {L"ZoomAndMoveUpToDown", 12}, {L"ZoomAndMoveLeftToRight", 13},
-          {L"ZoomAndMoveRightToLeft", 14}, {L"FadeAndZoomAndMoveDownToUp", 15},
-          {L"FadeAndZoomAndMoveUpToDown", 16}, {L"FadeAndZoomAndMoveLeftToRight", 17},
-          {L"FadeAndZoomAndMoveRightToLeft", 18}, {L"NoneStyle", 99}}},
+         {{L"Fade", 0}, {L"Move Down To Up", 1}, {L"Move Up To Down", 2}, {L"Move Left To Right", 3},
+          {L"Move Right To Left", 4}, {L"Fade And Move Down To Up", 5}, {L"Fade And Move Up To Down", 6},
+          {L"Fade And Move Left To Right", 7}, {L"Fade And Move Right To Left", 8}, {L"Zoom", 9},
+          {L"Fade And Zoom", 10}, {L"Zoom And Move Down To Up", 11}, {L"Zoom And Move Up To Down", 12},
+          {L"Zoom And Move Left To Right", 13}, {L"Zoom And Move Right To Left", 14},
+          {L"Fade And Zoom And Move Down To Up", 15},
+          {L"Fade And Zoom And Move Up To Down", 16}, {L"Fade And Zoom And Move Left To Right", 17},
+          {L"Fade And Zoom And Move Right To Left", 18}, {L"None Style", 99}}},
     };
     for (const auto& c : cases) kxtest::ExpectEnumeration(library, c);
     library->Release();

@@ -69,8 +69,8 @@ TEST(GetComboTypeLibrary, MembersAndEventsInOrderWithTheirIdentities) {
     ITypeLib* library = LoadLibrary();
     ASSERT_NE(nullptr, library);
     kxtest::ExpectInterfaceAndEvents(library, IID__kxGetCombo, kComboMembers, DIID___kxGetCombo, kComboEvents);
-    kxtest::ExpectEnumeration(library, {L"kxGCoTextStyle", {{L"None", 0}, {L"ShowStringValue", 1},
-                                                           {L"OnlyStringValue", 2}}});
+    kxtest::ExpectEnumeration(library, {L"kxGCoTextStyle", {{L"None", 0}, {L"Show String Value", 1},
+                                                           {L"Only String Value", 2}}});
     library->Release();
 }
 

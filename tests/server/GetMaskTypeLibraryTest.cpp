@@ -98,11 +98,12 @@ TEST(GetMaskTypeLibrary, EnumerationsOfTheInputControls) {
         const wchar_t* type;
         std::vector<std::pair<const wchar_t*, long>> members;
     } cases[] = {
-        {L"kxGmInputMode", {{L"ByKeyboard", 0}, {L"OnlyUpperCase", 1}, {L"OnlyLowerCase", 2}}},
-        {L"kxGmAppearance", {{L"Flat", 0}, {L"ThreeD", 1}}},
+        {L"kxGmInputMode", {{L"By Keyboard", 0}, {L"Only Upper Case", 1}, {L"Only Lower Case", 2}}},
+        {L"kxGmAppearance", {{L"Flat", 0}, {L"3D", 1}}},
         {L"kxGmBorderStyle", {{L"None", 0}, {L"Fixed", 1}}},
-        {L"kxGCComboStyle", {{L"DropDownCombo", 0}, {L"SimpleCombo", 1}}},
-        {L"kxGCTextStyle", {{L"None", 0}, {L"ShowFormat", 1}, {L"ShowStringFarsi", 2}, {L"ShowStringEnglish", 3}}},
+        {L"kxGCComboStyle", {{L"Drop Down Combo", 0}, {L"Simple Combo", 1}}},
+        {L"kxGCTextStyle",
+         {{L"None", 0}, {L"Show Format", 1}, {L"Show String Farsi", 2}, {L"Show String English", 3}}},
     };
     for (const auto& c : cases) {
         ITypeInfo* info = nullptr;

@@ -49,7 +49,6 @@ inline std::wstring TypeName(ITypeInfo* info, const TYPEDESC& desc) {
 }
 
 inline std::wstring DefaultText(VARIANT value) {
-    if (value.vt == VT_VARIANT) value.vt = VT_I4;  // how the library stores a Variant parameter's number
     VARIANT text;
     VariantInit(&text);
     if (FAILED(VariantChangeTypeEx(&text, &value, LOCALE_INVARIANT, 0, VT_BSTR)))
