@@ -48,31 +48,26 @@ public:
         buffer_[used_] = 0;
         return *this;
     }
-    Line& Hex(ULONG_PTR value, int minimumDigits = 1) {
-        wchar_t digits[2 * sizeof(value) + 1] = {};
-        int count = 0;
-        do {
-            digits[count++] = L"0123456789abcdef"[value & 15];
-            value >>= 4;
-        } while (value || count < minimumDigits);
-        wchar_t text[sizeof(digits) / sizeof(digits[0])] = {};
-        for (int i = 0; i < count; ++i) text[i] = digits[count - 1 - i];
-        return *this << text;
-    }
-    Line& Decimal(DWORD value) {
-        wchar_t digits[12] = {};
-        int count = 0;
-        do {
-            digits[count++] = static_cast<wchar_t>(L'0' + value % 10);
-            value /= 10;
-        } while (value);
-        wchar_t text[12] = {};
-        for (int i = 0; i < count; ++i) text[i] = digits[count - 1 - i];
-        return *this << text;
-    }
+    Line& Hex(ULONG_PTR value, int minimumDigits = 1) { return Number(value, 16, minimumDigits); }
+    Line& Decimal(DWORD value) { return Number(value, 10, 1); }
     size_t Length() const { return used_; }
 
 private:
+    Line& Number(ULONG_PTR value, unsigned base, int minimumDigits) {
+        wchar_t text[24] = {};
+        int count = 0;
+        do {
+            text[count++] = L"0123456789abcdef"[value % base];
+            value /= base;
+        } while (value || count < minimumDigits);
+        for (int i = 0, j = count - 1; i < j; ++i, --j) {
+            const wchar_t digit = text[i];
+            text[i] = text[j];
+            text[j] = digit;
+        }
+        return *this << text;
+    }
+
     wchar_t* buffer_;
     size_t size_;
     size_t used_ = 0;

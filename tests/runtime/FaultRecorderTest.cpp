@@ -28,24 +28,37 @@ std::wstring ThisProgramName() {
     return program.substr(program.find_last_of(L'\\') + 1);
 }
 
-TEST(FaultRecorder, RecordsAFaultSwallowedInsideAWindowProcedure) {
-    kxtest::ExpectedFaults expected;
-    kxtest::MakeFaultingWindow();
-    const std::vector<kx::FaultRecord> faults = expected.Faults();
-    ASSERT_EQ(faults.size(), 1u);
-    const kx::FaultRecord& fault = faults[0];
-    EXPECT_EQ(fault.code, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION));
-    EXPECT_EQ(fault.access, static_cast<ULONG_PTR>(EXCEPTION_WRITE_FAULT));
-    EXPECT_EQ(fault.accessed, 0u);
-    EXPECT_EQ(fault.thread, GetCurrentThreadId());
-    EXPECT_EQ(fault.module, ThisProgramName());
+// Each kind of fault, made inside a window procedure where the system discards it, is recorded where it happened.
+TEST(FaultRecorder, RecordsFaultsSwallowedInsideAWindowProcedure) {
+    struct Case {
+        kxtest::PlantedFault fault;
+        DWORD code;
+        const wchar_t* description;
+    };
+    const Case cases[] = {
+        {kxtest::PlantedFault::NullWrite, static_cast<DWORD>(EXCEPTION_ACCESS_VIOLATION),
+         L"access violation (c0000005) writing 0x0 at "},
+        {kxtest::PlantedFault::DivisionByZero, static_cast<DWORD>(EXCEPTION_INT_DIVIDE_BY_ZERO),
+         L"integer division by zero (c0000094) at "},
+        {kxtest::PlantedFault::IllegalInstruction, static_cast<DWORD>(EXCEPTION_ILLEGAL_INSTRUCTION),
+         L"illegal instruction (c000001d) at "},
+    };
     const ULONG_PTR procedure = OffsetInThisProgram(reinterpret_cast<const void*>(&kxtest::FaultingWindowProc));
-    EXPECT_GE(fault.offset, procedure);
-    EXPECT_LT(fault.offset, procedure + 64) << "the write is one of the procedure's first instructions";
-    const std::wstring text = kx::DescribeFault(fault);
-    EXPECT_NE(text.find(L"access violation (c0000005) writing 0x0 at " + ThisProgramName() + L"+0x"),
-              std::wstring::npos)
-        << text;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.description);
+        kxtest::ExpectedFaults expected;
+        kxtest::MakeFaultingWindow(c.fault);
+        const std::vector<kx::FaultRecord> faults = expected.Faults();
+        ASSERT_EQ(faults.size(), 1u);
+        const kx::FaultRecord& fault = faults[0];
+        EXPECT_EQ(fault.code, c.code);
+        EXPECT_EQ(fault.thread, GetCurrentThreadId());
+        EXPECT_EQ(fault.module, ThisProgramName());
+        EXPECT_GE(fault.offset, procedure);
+        EXPECT_LT(fault.offset, procedure + 256) << "in the procedure's few instructions";
+        const std::wstring text = kx::DescribeFault(fault);
+        EXPECT_EQ(text.find(c.description + ThisProgramName() + L"+0x"), 0u) << text;
+    }
 }
 
 // Exceptions that are not faults of our code: the system's libraries probing a pointer inside themselves, a
