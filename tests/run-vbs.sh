@@ -10,7 +10,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 { cat "$dir/harness.vbs"; cat "$test"; printf '\r\nFinish\r\n'; } | iconv -f UTF-8 -t CP1256 > "$work/test.vbs" || exit 1
 export KX_TEST_DIR="Z:${work//\//\\}"
+source "$(dirname "$0")/script-faults.sh"
+kx_watch_faults "$work"
 out=$("$wine" cscript //nologo "Z:${work//\//\\}\\test.vbs" 2>&1 | tr -d "\r" | LC_ALL=C tr -c "\n\040-\176" "?")
 echo "$out"
+kx_check_faults "$work" || exit 1
 grep -q '^KX-SCRIPT-END' <<<"$out" || { echo "the script stopped before its end (a script error?)"; exit 1; }
 ! grep -q '^not ok' <<<"$out"

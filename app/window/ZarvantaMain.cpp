@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "FaultRecorder.h"
 #include "MainWindow.h"
 
 namespace {
@@ -35,6 +36,7 @@ int RunMessageLoop(zarvanta::MainWindow& window) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+    kx::InstallFaultRecorder();  // faults of the program and the library go to KX_FAULT_LOG, when tests name one
     if (FAILED(OleInitialize(nullptr))) return 1;
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

@@ -9,6 +9,7 @@
 #include "DrawingModule.h"
 #include "ErrorInfo.h"
 #include "Handles.h"
+#include "KeepAlive.h"
 #include "Rounding.h"
 #include "SystemVersion.h"
 #include "Text.h"
@@ -36,18 +37,6 @@ bool IsTrue(const VARIANT_BOOL* value) { return value && *value != VARIANT_FALSE
 bool IsStrokeKey(short key) { return key == kEnter || key == kSpace; }
 
 long TranslateColor(OLE_COLOR colour) { return TranslateButtonColor(colour); }
-
-// Holds a reference to the button while a host's handler runs: the host may release it there.
-class KeepAlive {
-public:
-    explicit KeepAlive(IUnknown* object) : object_(object) { object_->AddRef(); }
-    ~KeepAlive() { object_->Release(); }
-    KeepAlive(const KeepAlive&) = delete;
-    KeepAlive& operator=(const KeepAlive&) = delete;
-
-private:
-    IUnknown* object_;
-};
 
 OLE_HANDLE PictureHandle(IPictureDisp* picture) {
     IPicture* p = nullptr;

@@ -183,6 +183,7 @@ void KxLabel::WriteProperties(const PropertyWriter& bag) {
 }
 
 void KxLabel::Resize() {
+    if (!picture1_) return;
     picture1_->Place(ScaleWidth(), ScaleHeight());
     KeepPictureBoxAtTheBottom();
     Redraw();
@@ -199,7 +200,9 @@ bool KxLabel::WindowMessage(UINT message, WPARAM wParam, LPARAM, LRESULT*) {
     return false;
 }
 
+// Picture1's own creation, inside the constructor, notifies the label before there is a Picture1.
 void KxLabel::KeepPictureBoxAtTheBottom() {
+    if (!picture1_) return;
     SetWindowPos(picture1_->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -210,8 +213,9 @@ void KxLabel::GotFocus() {
 
 // --- the redraw ---
 
+// Nothing to draw on before Picture1 is made or after it is gone.
 void KxLabel::Redraw() {
-    if (redrawing_) return;
+    if (redrawing_ || !picture1_) return;
     redrawing_ = true;
     Attempt([&] { RedrawSteps(); });
     redrawing_ = false;

@@ -6,6 +6,7 @@
 
 #include "ClassicInput.h"
 #include "FocusPass.h"
+#include "KeepAlive.h"
 #include "TypeLibrary.h"
 
 namespace kx {
@@ -616,19 +617,20 @@ void ControlBase::ShowSurface() {
 
 // --- the window ---
 
-LRESULT CALLBACK ControlBase::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+// noexcept: a C++ exception that would leave a window procedure ends the program here instead of being
+// discarded by the system's dispatch (the i686 build's unwinder cannot pass the system's frames either).
+LRESULT CALLBACK ControlBase::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* control = reinterpret_cast<ControlBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!control || control->window_ != window) return DefWindowProcW(window, message, wParam, lParam);
-    // The control may be released by a host's event handler; keep it alive to the end of the message.
-    IOleObject* keep = control;
-    keep->AddRef();
-    const LRESULT result = control->FilteredMessage(message, wParam, lParam);
-    keep->Release();
-    return result;
+    // The control stays alive to the end of the message, however the handling ends. A hardware fault that the
+    // system's dispatch discards skips every frame in between, destructors included: such faults are made
+    // impossible and recorded (FaultRecorder.h) instead.
+    const KeepAlive keep(static_cast<IOleObject*>(control));
+    return control->FilteredMessage(message, wParam, lParam);
 }
 
 // A simple frame's site sees every message first (S_FALSE: it handled it) and after.

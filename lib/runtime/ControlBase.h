@@ -194,7 +194,7 @@ protected:
     void ShowSurface();
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT FilteredMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize();

@@ -2,6 +2,7 @@
 #include "KxScrollBar.h"
 
 #include "ErrorInfo.h"
+#include "KeepAlive.h"
 #include "Rounding.h"
 
 namespace kx {
@@ -15,18 +16,6 @@ constexpr short kKeyDown = 40;
 constexpr double kRepeatDelay = 0.5;    // seconds held before a press repeats
 constexpr double kArrowPace = 0.01;     // one step of the classic clock between arrow steps
 constexpr double kTrackPace = 0.1;
-
-// The control stays alive while a handler that may yield or raise an event runs: a host may drop it.
-class KeepControl {
-public:
-    explicit KeepControl(IUnknown* control) : control_(control) { control_->AddRef(); }
-    ~KeepControl() { control_->Release(); }
-    KeepControl(const KeepControl&) = delete;
-    KeepControl& operator=(const KeepControl&) = delete;
-
-private:
-    IUnknown* control_;
-};
 
 }  // namespace
 
@@ -52,7 +41,7 @@ void KxScrollBar::BoxGotFocus(int index) {
 
 // Arrows step, page keys page; every key raises Change, also one that moves nothing.
 void KxScrollBar::BoxKeyDown(int, short keyCode, short) {
-    KeepControl keep(static_cast<_kxScrollBar*>(this));
+    KeepAlive keep(static_cast<_kxScrollBar*>(this));
     switch (keyCode) {
         case kKeyDown: range_.value = SaturatingAdd(range_.value, range_.smallChange); break;
         case kKeyUp: range_.value = SaturatingAdd(range_.value, -static_cast<int64_t>(range_.smallChange)); break;
@@ -80,7 +69,7 @@ bool KxScrollBar::PressBox(int index, short button, float x, float y) {
 }
 
 void KxScrollBar::BoxMouseDown(int index, short button, short, float x, float y) {
-    KeepControl keep(static_cast<_kxScrollBar*>(this));
+    KeepAlive keep(static_cast<_kxScrollBar*>(this));
     if (PressBox(index, button, x, y)) {
         StopRepeat();
         return;
@@ -105,7 +94,7 @@ void KxScrollBar::RepeatArrow(int index, short button, float x, float y) {
 }
 
 void KxScrollBar::BoxMouseUp(int, short, short, float, float) {
-    KeepControl keep(static_cast<_kxScrollBar*>(this));
+    KeepAlive keep(static_cast<_kxScrollBar*>(this));
     RaiseChange();
     StopRepeat();
     hitState_ = 0;
@@ -128,7 +117,7 @@ void KxScrollBar::Hover(int index, long hotState) {
 }
 
 void KxScrollBar::BoxMouseMove(int index, short button, short, float x, float y) {
-    KeepControl keep(static_cast<_kxScrollBar*>(this));
+    KeepAlive keep(static_cast<_kxScrollBar*>(this));
     const long hotState = 2 * index + 1;
     if (index != kThumb && (hitState_ == hotState || hitState_ == hotState + 1)) return;
     Hover(index, hotState);

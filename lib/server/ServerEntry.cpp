@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "ClassFactory.h"
+#include "FaultRecorder.h"
 #include "ModuleState.h"
 #include "Registration.h"
 
@@ -10,6 +11,9 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
         kx::SetModuleHandle(instance);
         DisableThreadLibraryCalls(instance);
+        kx::InstallFaultRecorderForLog();  // a script host that tests run has no recorder of its own
+    } else if (reason == DLL_PROCESS_DETACH) {
+        kx::RemoveFaultRecorder();
     }
     return TRUE;
 }

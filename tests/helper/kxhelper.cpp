@@ -1,13 +1,16 @@
 // A small program the tests start: "exit N" ends with code N, "sleep MS N" waits MS milliseconds
 // and ends with N, "idle" keeps a message loop running until it is ended, "image FILE" reads a picture
 // file through GDI+ and ends with width * 1000 + height (0 when it cannot be read); "host" runs one control
-// (ControlHostMode.h).
+// (ControlHostMode.h); "fault" makes a fault that the system swallows and ends with 0 (the tests of the fault
+// recorder). Faults of the helper and the library go to the fault log that KX_FAULT_LOG names (FaultRecorder.h).
 #include <windows.h>
 #include <gdiplus.h>
 
 #include <cstdlib>
 
 #include "ControlHostMode.h"
+#include "FaultRecorder.h"
+#include "PlantedFault.h"
 
 namespace {
 
@@ -35,6 +38,7 @@ int ImageSizeCode(const wchar_t* path) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
+    kx::InstallFaultRecorder();
     int argc = 0;
     LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     if (argc >= 3 && lstrcmpiW(argv[1], L"exit") == 0) return _wtoi(argv[2]);
@@ -49,5 +53,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, LPWSTR, int) {
     }
     if (argc >= 3 && lstrcmpiW(argv[1], L"image") == 0) return ImageSizeCode(argv[2]);
     if (argc >= 4 && lstrcmpiW(argv[1], L"host") == 0) return RunControlHost(argc - 2, argv + 2);
+    if (argc >= 2 && lstrcmpiW(argv[1], L"fault") == 0) {
+        kxtest::MakeFaultingWindow();
+        return 0;
+    }
     return 100;
 }

@@ -228,13 +228,14 @@ void ActFileDialog::ApplyBorder() {
 // --- the constituents' notifications ---
 
 bool ActFileDialog::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (!form_) return false;  // the form's windows notify the control while the constructor makes them
     switch (message) {
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         case WM_NOTIFY:
             return lParam && OnNotify(*reinterpret_cast<const NMHDR*>(lParam), result);
         case WM_SETCURSOR:
-            if (form_) MouseOver(reinterpret_cast<HWND>(wParam));
+            MouseOver(reinterpret_cast<HWND>(wParam));
             return false;
         case kMessageRenameAgain:
             StartRename();
@@ -246,8 +247,8 @@ bool ActFileDialog::WindowMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         case WM_CTLCOLORBTN: {
             const HWND child = reinterpret_cast<HWND>(lParam);
             const HDC dc = reinterpret_cast<HDC>(wParam);
-            HBRUSH brush = form_ ? MenuChildColours(child, dc) : nullptr;
-            if (!brush && form_) brush = form_->ChildColours(child, dc);
+            HBRUSH brush = MenuChildColours(child, dc);
+            if (!brush) brush = form_->ChildColours(child, dc);
             if (!brush) return false;
             *result = reinterpret_cast<LRESULT>(brush);
             return true;

@@ -1,0 +1,14 @@
+# Sourced by the script runners: Korvix32.dll, loaded by Wine's cscript, records the faults of its own code
+# (FaultRecorder.h) in the file that KX_FAULT_LOG names, as do the programs the script starts.
+# Usage: kx_watch_faults WORKDIR before the script runs; kx_check_faults WORKDIR after it fails the test when
+# the log holds a fault.
+kx_watch_faults() {
+    export KX_FAULT_LOG="Z:${1//\//\\}\\faults.log"
+}
+
+kx_check_faults() {
+    [ -s "$1/faults.log" ] || return 0
+    tr -d "\r" < "$1/faults.log"
+    echo "faults in our code (swallowed or not) while the script ran"
+    return 1
+}
