@@ -17,6 +17,7 @@
 #include "KxButton.h"
 #include "LateBinding.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "PropertyBag.h"
 #include "Rounding.h"
 #include "Text.h"
@@ -47,16 +48,6 @@ void Keep(T*& slot, T* object) {
 }
 
 COLORREF Plain(long colour) { return static_cast<COLORREF>(TranslateOleColor(colour)) & 0xFFFFFF; }
-
-void RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kWindowClass, &cls)) return;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ModuleHandle();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = kWindowClass;
-    RegisterClassExW(&cls);
-}
 
 // The design-time properties of button n.
 MemoryPropertyBag* DesignBag(int index) {
@@ -96,7 +87,7 @@ bool AlertWindow::AnyLoadedWindowOwnedBy(IDispatch* owner) {
                        [owner](const AlertWindow* window) { return window->owner_ == owner; });
 }
 
-AlertWindow::AlertWindow(bool shared) : shared_(shared) { RegisterWindowClass(&AlertWindow::WindowProc); }
+AlertWindow::AlertWindow(bool shared) : shared_(shared) {}
 
 AlertWindow::~AlertWindow() { FinalUnload(); }
 
@@ -116,6 +107,7 @@ HDC AlertWindow::ImageDc() const { return image_ ? image_->Dc() : nullptr; }
 void AlertWindow::Load() {
     image_ = std::make_unique<DrawingSurface>();
     screen_ = ReadAlertScreen();
+    RegisterModuleWindowClass({.name = kWindowClass, .procedure = &AlertWindow::WindowProc});
     CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 200, 100, nullptr,
                     nullptr, ModuleHandle(), this);
     if (!window_) {
