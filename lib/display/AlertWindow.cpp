@@ -38,7 +38,22 @@ constexpr int kDesignWidth = 90, kDesignHeight = 25;
 constexpr OLE_COLOR kButtonFontColor = 2;  // near black: red 2, neither 0 nor a system colour
 
 thread_local AlertWindow* g_shared = nullptr;
-thread_local std::vector<AlertWindow*> g_loaded;
+// The loaded windows of this thread, made with the first and freed with the last: a thread-local object
+// with a destructor would hold the module in memory for as long as the thread runs.
+thread_local std::vector<AlertWindow*>* g_loaded = nullptr;
+
+void AddLoaded(AlertWindow* window) {
+    if (!g_loaded) g_loaded = new std::vector<AlertWindow*>();
+    g_loaded->push_back(window);
+}
+
+void RemoveLoaded(AlertWindow* window) {
+    if (!g_loaded) return;
+    g_loaded->erase(std::remove(g_loaded->begin(), g_loaded->end(), window), g_loaded->end());
+    if (!g_loaded->empty()) return;
+    delete g_loaded;
+    g_loaded = nullptr;
+}
 
 template <class T>
 void Keep(T*& slot, T* object) {
@@ -83,8 +98,8 @@ AlertWindow* AlertWindow::Shared() {
 AlertWindow* AlertWindow::Create() { return new AlertWindow(false); }
 
 bool AlertWindow::AnyLoadedWindowOwnedBy(IDispatch* owner) {
-    return std::any_of(g_loaded.begin(), g_loaded.end(),
-                       [owner](const AlertWindow* window) { return window->owner_ == owner; });
+    return g_loaded && std::any_of(g_loaded->begin(), g_loaded->end(),
+                                   [owner](const AlertWindow* window) { return window->owner_ == owner; });
 }
 
 AlertWindow::AlertWindow(bool shared) : shared_(shared) {}
@@ -116,7 +131,7 @@ void AlertWindow::Load() {
     }
     host_ = new ControlHost(window_);
     PlaceButtons();
-    g_loaded.push_back(this);
+    AddLoaded(this);
     ObjectCreated();
     AddRef();  // a loaded window lives until its final unload
 }
@@ -140,7 +155,7 @@ void AlertWindow::FinalUnload() {
     if (!window_) return;
     KillTimer(window_, kMoveTimer);
     KillTimer(window_, kCloseTimer);
-    g_loaded.erase(std::remove(g_loaded.begin(), g_loaded.end(), this), g_loaded.end());
+    RemoveLoaded(this);
     delete host_;  // before the window: the buttons leave it first
     host_ = nullptr;
     std::fill(std::begin(buttons_), std::end(buttons_), nullptr);
