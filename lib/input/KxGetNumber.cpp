@@ -83,7 +83,7 @@ KxGetNumber::KxGetNumber()
       backColor_(kWindowColour),
       foreColor_(kButtonTextColour),
       showFormat_(kDefaultFormat),
-      box_(Hwnd(), *this, {.alignment = 1}),
+      box_(Hwnd(), *this, static_cast<IOleObject*>(this), {.alignment = 1}),
       label_(Hwnd()),
       boxMouse_({DISPID_MOUSEDOWN, DISPID_MOUSEMOVE, DISPID_MOUSEUP},
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
