@@ -263,7 +263,8 @@ void KxGetNumber::BoxFocus(bool gained, HWND other) {
 void KxGetNumber::OpenCalculator() {
     if (!Ambient().UserMode() || !IsWindowVisible(Hwnd())) return;
     if (!dropDown_ || !dropDown_->Exists())
-        dropDown_ = std::make_unique<CalcDropDown>([this](double value) { CalculatorResult(value); },
+        dropDown_ = std::make_unique<CalcDropDown>(static_cast<IOleObject*>(this),
+                                                   [this](double value) { CalculatorResult(value); },
                                                    [this] { CalculatorHidden(); });
     dropDown_->Open(Hwnd(), ReadNumber(box_.Text()).value_or(0));
 }
