@@ -49,7 +49,7 @@ void CalcDropDown::Open(HWND control, double value) {
 void CalcDropDown::OnGetValue() {
     double value = 0;
     if (FAILED(calculator_->get_Value(&value))) return;
-    const ScopedHold hold(owner_);  // its last release may end this object: nothing follows it
+    const ScopedHold hold(owner_);  // its release, the last thing done here, may end this drop-down
     if (onResult_) onResult_(value);
     window_.Hide();
 }

@@ -63,7 +63,6 @@ private:
         Hook& hook_;
     };
 
-
     UINT_PTR Id() const { return reinterpret_cast<UINT_PTR>(this); }
 
     void CallOwner(bool before, bool& handled, LRESULT& result, HWND window, UINT& message, WPARAM& wParam,
