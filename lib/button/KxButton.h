@@ -156,7 +156,7 @@ private:
 
     MouseLeaveTracker mouseLeave_;
     bool mouseInside_ = false;
-    WindowSubclasser subclasser_{*this};
+    WindowSubclasser subclasser_{*this, static_cast<IOleObject*>(this)};
     ButtonTooltip tooltip_;
 };
 

@@ -17,6 +17,7 @@
 #include "KxButton.h"
 #include "LateBinding.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "PropertyBag.h"
 #include "Rounding.h"
 #include "Text.h"
@@ -37,7 +38,22 @@ constexpr int kDesignWidth = 90, kDesignHeight = 25;
 constexpr OLE_COLOR kButtonFontColor = 2;  // near black: red 2, neither 0 nor a system colour
 
 thread_local AlertWindow* g_shared = nullptr;
-thread_local std::vector<AlertWindow*> g_loaded;
+// The loaded windows of this thread, made with the first and freed with the last: a thread-local object
+// with a destructor would hold the module in memory for as long as the thread runs.
+thread_local std::vector<AlertWindow*>* g_loaded = nullptr;
+
+void AddLoaded(AlertWindow* window) {
+    if (!g_loaded) g_loaded = new std::vector<AlertWindow*>();
+    g_loaded->push_back(window);
+}
+
+void RemoveLoaded(AlertWindow* window) {
+    if (!g_loaded) return;
+    g_loaded->erase(std::remove(g_loaded->begin(), g_loaded->end(), window), g_loaded->end());
+    if (!g_loaded->empty()) return;
+    delete g_loaded;
+    g_loaded = nullptr;
+}
 
 template <class T>
 void Keep(T*& slot, T* object) {
@@ -47,16 +63,6 @@ void Keep(T*& slot, T* object) {
 }
 
 COLORREF Plain(long colour) { return static_cast<COLORREF>(TranslateOleColor(colour)) & 0xFFFFFF; }
-
-void RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kWindowClass, &cls)) return;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ModuleHandle();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = kWindowClass;
-    RegisterClassExW(&cls);
-}
 
 // The design-time properties of button n.
 MemoryPropertyBag* DesignBag(int index) {
@@ -92,11 +98,11 @@ AlertWindow* AlertWindow::Shared() {
 AlertWindow* AlertWindow::Create() { return new AlertWindow(false); }
 
 bool AlertWindow::AnyLoadedWindowOwnedBy(IDispatch* owner) {
-    return std::any_of(g_loaded.begin(), g_loaded.end(),
-                       [owner](const AlertWindow* window) { return window->owner_ == owner; });
+    return g_loaded && std::any_of(g_loaded->begin(), g_loaded->end(),
+                                   [owner](const AlertWindow* window) { return window->owner_ == owner; });
 }
 
-AlertWindow::AlertWindow(bool shared) : shared_(shared) { RegisterWindowClass(&AlertWindow::WindowProc); }
+AlertWindow::AlertWindow(bool shared) : shared_(shared) {}
 
 AlertWindow::~AlertWindow() { FinalUnload(); }
 
@@ -116,6 +122,7 @@ HDC AlertWindow::ImageDc() const { return image_ ? image_->Dc() : nullptr; }
 void AlertWindow::Load() {
     image_ = std::make_unique<DrawingSurface>();
     screen_ = ReadAlertScreen();
+    RegisterModuleWindowClass({.name = kWindowClass, .procedure = &AlertWindow::WindowProc});
     CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 200, 100, nullptr,
                     nullptr, ModuleHandle(), this);
     if (!window_) {
@@ -124,7 +131,7 @@ void AlertWindow::Load() {
     }
     host_ = new ControlHost(window_);
     PlaceButtons();
-    g_loaded.push_back(this);
+    AddLoaded(this);
     ObjectCreated();
     AddRef();  // a loaded window lives until its final unload
 }
@@ -148,7 +155,7 @@ void AlertWindow::FinalUnload() {
     if (!window_) return;
     KillTimer(window_, kMoveTimer);
     KillTimer(window_, kCloseTimer);
-    g_loaded.erase(std::remove(g_loaded.begin(), g_loaded.end(), this), g_loaded.end());
+    RemoveLoaded(this);
     delete host_;  // before the window: the buttons leave it first
     host_ = nullptr;
     std::fill(std::begin(buttons_), std::end(buttons_), nullptr);

@@ -3,6 +3,7 @@
 #include "ControlHost.h"
 #include "KxCalculator.h"
 #include "PropertyBag.h"
+#include "ScopedHold.h"
 
 namespace kx {
 namespace {
@@ -11,8 +12,8 @@ constexpr DISPID kGetValue = -601;
 
 }  // namespace
 
-CalcDropDown::CalcDropDown(std::function<void(double)> onResult, std::function<void()> onHidden)
-    : onResult_(std::move(onResult)), window_(std::move(onHidden)) {
+CalcDropDown::CalcDropDown(IUnknown* owner, std::function<void(double)> onResult, std::function<void()> onHidden)
+    : owner_(owner), onResult_(std::move(onResult)), window_(std::move(onHidden)) {
     ControlHost* host = window_.Host();
     if (!host) return;
     auto* calculator = new KxCalculator();
@@ -48,6 +49,7 @@ void CalcDropDown::Open(HWND control, double value) {
 void CalcDropDown::OnGetValue() {
     double value = 0;
     if (FAILED(calculator_->get_Value(&value))) return;
+    const ScopedHold hold(owner_);  // its release, the last thing done here, may end this drop-down
     if (onResult_) onResult_(value);
     window_.Hide();
 }

@@ -15,7 +15,9 @@ class KxCalculator;
 // focus in its readout; a confirmed result goes to the result handler and hides the window.
 class CalcDropDown {
 public:
-    CalcDropDown(std::function<void(double)> onResult, std::function<void()> onHidden);
+    // owner: the control the drop-down belongs to, held while a result goes to it, as the change it makes may
+    // let the host drop the control (and with it this drop-down).
+    CalcDropDown(IUnknown* owner, std::function<void(double)> onResult, std::function<void()> onHidden);
     ~CalcDropDown();
     CalcDropDown(const CalcDropDown&) = delete;
     CalcDropDown& operator=(const CalcDropDown&) = delete;
@@ -36,6 +38,7 @@ public:
 private:
     void OnGetValue();
 
+    IUnknown* owner_;  // not counted: it owns this drop-down
     std::function<void(double)> onResult_;
     DropDownWindow window_;
     KxCalculator* calculator_ = nullptr;

@@ -4,23 +4,12 @@
 #include "DropDownPlacement.h"
 #include "AmbientProperties.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 
 namespace kx {
 namespace {
 
 constexpr const wchar_t* kWindowClass = L"KorvixDropDown";
-
-void RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kWindowClass, &cls)) return;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ModuleHandle();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = kWindowClass;
-    RegisterClassExW(&cls);
-}
 
 PixelRect ToPixelRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -37,7 +26,8 @@ PixelRect MonitorOf(const PixelRect& control) {
 }  // namespace
 
 DropDownWindow::DropDownWindow(std::function<void()> onHidden) : onHidden_(std::move(onHidden)) {
-    RegisterWindowClass(WindowProc);
+    RegisterModuleWindowClass(
+        {.name = kWindowClass, .procedure = WindowProc, .style = CS_DBLCLKS, .background = COLOR_BTNFACE});
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW, kWindowClass, L"", WS_POPUP | WS_DLGFRAME | WS_CLIPCHILDREN, 0, 0,
                               100, 100, nullptr, nullptr, ModuleHandle(), this);
     if (!window_) return;

@@ -20,8 +20,9 @@ DWORD AlignmentStyle(long alignment) {
 
 }  // namespace
 
-InputTextBox::InputTextBox(HWND owner, Input& input, const Style& style, std::vector<UINT> ownMessages)
-    : owner_(owner), input_(input), ownMessages_(std::move(ownMessages)), style_(style) {
+InputTextBox::InputTextBox(HWND owner, Input& input, IUnknown* holder, const Style& style,
+                           std::vector<UINT> ownMessages)
+    : owner_(owner), input_(input), ownMessages_(std::move(ownMessages)), subclasser_(*this, holder), style_(style) {
     Create(L"", 0, true, false);
 }
 

@@ -38,8 +38,9 @@ public:
         bool enabled = true;
     };
 
+    // holder: the control the box belongs to, held through each of the box's calls to it (null: none).
     // ownMessages: the messages that go to the owner's BoxMessage first.
-    InputTextBox(HWND owner, Input& input, const Style& style, std::vector<UINT> ownMessages = {});
+    InputTextBox(HWND owner, Input& input, IUnknown* holder, const Style& style, std::vector<UINT> ownMessages = {});
     ~InputTextBox();
     InputTextBox(const InputTextBox&) = delete;
     InputTextBox& operator=(const InputTextBox&) = delete;
@@ -76,7 +77,7 @@ private:
     Input& input_;
     std::vector<UINT> ownMessages_;
     HWND window_ = nullptr;
-    WindowSubclasser subclasser_{*this};
+    WindowSubclasser subclasser_;
     Style style_;
     HFONT font_ = nullptr;
     EditBoxColours colours_;

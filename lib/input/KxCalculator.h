@@ -54,7 +54,7 @@ private:
     IFontDisp* readoutFont_ = nullptr;
     HFONT symbolFont_ = nullptr;
     HBRUSH readoutBrush_ = nullptr;
-    WindowSubclasser subclasser_{*this};
+    WindowSubclasser subclasser_{*this, static_cast<IOleObject*>(this)};
     bool sizing_ = false;
 };
 

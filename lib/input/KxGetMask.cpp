@@ -78,7 +78,7 @@ KxGetMask::KxGetMask()
     : Control<_kxGetMask>(CLSID_kxGetMask, DIID___kxGetMask, kNewWidthTwips, kNewHeightTwips),
       backColor_(kWindowColour),
       foreColor_(kWindowTextColour),
-      box_(Hwnd(), *this, {}, {std::begin(kBoxMessages), std::end(kBoxMessages)}),
+      box_(Hwnd(), *this, static_cast<IOleObject*>(this), {}, {std::begin(kBoxMessages), std::end(kBoxMessages)}),
       boxMouse_({kMouseDown, kMouseMove, kMouseUp},
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
                 [this](DISPID id) { RaiseEvent(id); }) {

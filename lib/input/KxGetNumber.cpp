@@ -83,7 +83,7 @@ KxGetNumber::KxGetNumber()
       backColor_(kWindowColour),
       foreColor_(kButtonTextColour),
       showFormat_(kDefaultFormat),
-      box_(Hwnd(), *this, {.alignment = 1}),
+      box_(Hwnd(), *this, static_cast<IOleObject*>(this), {.alignment = 1}),
       label_(Hwnd()),
       boxMouse_({DISPID_MOUSEDOWN, DISPID_MOUSEMOVE, DISPID_MOUSEUP},
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },
@@ -263,7 +263,8 @@ void KxGetNumber::BoxFocus(bool gained, HWND other) {
 void KxGetNumber::OpenCalculator() {
     if (!Ambient().UserMode() || !IsWindowVisible(Hwnd())) return;
     if (!dropDown_ || !dropDown_->Exists())
-        dropDown_ = std::make_unique<CalcDropDown>([this](double value) { CalculatorResult(value); },
+        dropDown_ = std::make_unique<CalcDropDown>(static_cast<IOleObject*>(this),
+                                                   [this](double value) { CalculatorResult(value); },
                                                    [this] { CalculatorHidden(); });
     dropDown_->Open(Hwnd(), ReadNumber(box_.Text()).value_or(0));
 }

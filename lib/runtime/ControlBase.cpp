@@ -7,6 +7,8 @@
 #include "ClassicInput.h"
 #include "FocusPass.h"
 #include "KeepAlive.h"
+#include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "TypeLibrary.h"
 
 namespace kx {
@@ -24,24 +26,6 @@ int PixelsPerInch() {
 }
 
 int MulDivRound(int value, int numerator, int denominator) { return MulDiv(value, numerator, denominator); }
-
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(instance, kWindowClass, &cls)) return;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = kWindowClass;
-    RegisterClassExW(&cls);
-}
-
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&RegisterWindowClass), &module);
-    return module;
-}
 
 // The classic MousePointer numbers and the system cursors they stand for.
 LPCWSTR CursorOfPointer(short pointer) {
@@ -62,12 +46,11 @@ ControlBase::ControlBase(REFCLSID clsid, REFIID events, int widthTwips, int heig
       events_(static_cast<IConnectionPointContainer*>(this), events),
       propertyNotify_(static_cast<IConnectionPointContainer*>(this), IID_IPropertyNotifySink),
       font_([this] { surface_.UseFont(font_.Handle()); }) {
-    HINSTANCE module = ThisModule();
-    RegisterWindowClass(module, &ControlBase::WindowProc);
+    RegisterModuleWindowClass({.name = kWindowClass, .procedure = &ControlBase::WindowProc, .style = CS_DBLCLKS});
     const int dpi = PixelsPerInch();
     window_ = CreateWindowExW(0, kWindowClass, L"", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
                               MulDivRound(widthTwips, dpi, kTwipsPerInch), MulDivRound(heightTwips, dpi, kTwipsPerInch),
-                              nullptr, nullptr, module, this);
+                              nullptr, nullptr, ModuleHandle(), this);
     surface_.UseFont(font_.Handle());
     OnSize();
 }

@@ -5,29 +5,13 @@
 #include <utility>
 
 #include "ClassicInput.h"
+#include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 
 namespace kx {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"KxPictureBox";
-
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
-void RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ThisModule(), kWindowClass, &cls)) return;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ThisModule();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = kWindowClass;
-    RegisterClassExW(&cls);
-}
 
 bool IsMouseMessage(UINT message) { return message >= WM_MOUSEFIRST && message <= WM_MBUTTONDBLCLK; }
 
@@ -54,10 +38,10 @@ PictureBox::PictureBox(HWND owner, int index, PictureBoxInput& input) : PictureB
 
 PictureBox::PictureBox(HWND owner, std::function<void()> onPaint, int index, PictureBoxInput* input)
     : owner_(owner), onPaint_(std::move(onPaint)), index_(index), input_(input) {
-    RegisterWindowClass(&WindowProc);
+    RegisterModuleWindowClass({.name = kWindowClass, .procedure = &WindowProc, .style = CS_DBLCLKS});
     surface_.SetBackColor(GetSysColor(COLOR_BTNFACE));
     window_ = CreateWindowExW(0, kWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, owner,
-                              nullptr, ThisModule(), this);
+                              nullptr, ModuleHandle(), this);
 }
 
 PictureBox::~PictureBox() {

@@ -4,13 +4,15 @@
 
 #include <algorithm>
 
+#include "ScopedHold.h"
+
 namespace kx {
 
 // One window's hook: its message tables and its owner. It is complete before it is installed, and
 // a hook removed while one of its calls is still running is freed when that call returns.
 class WindowSubclasser::Hook {
 public:
-    Hook(HWND window, SubclassOwner& owner) : window_(window), owner_(&owner) {}
+    Hook(HWND window, SubclassOwner& owner, IUnknown* holder) : window_(window), owner_(&owner), holder_(holder) {}
 
     bool Install() { return SetWindowSubclass(window_, &Hook::Procedure, Id(), reinterpret_cast<DWORD_PTR>(this)); }
 
@@ -74,6 +76,9 @@ private:
                                       DWORD_PTR data) {
         Hook& hook = *reinterpret_cast<Hook*>(data);
         Running running(hook);
+        // The owner's object outlives the call; its last release may remove the hook, which running
+        // (made first, ended last) then frees.
+        const ScopedHold holding(hook.owner_ ? hook.holder_ : nullptr);
         LRESULT result = 0;
         bool handled = false;
         hook.CallOwner(true, handled, result, window, message, wParam, lParam);
@@ -87,6 +92,7 @@ private:
 
     HWND window_;
     SubclassOwner* owner_;  // not counted: the owner removes its hooks before it goes
+    IUnknown* holder_;
     Table before_;
     Table after_;
     int running_ = 0;
@@ -99,7 +105,7 @@ int WindowSubclasser::Subclass(HWND window) {
         records_.emplace_back();
         index = static_cast<int>(records_.size()) - 1;
     }
-    auto* hook = new Hook(window, owner_);
+    auto* hook = new Hook(window, owner_, holder_);
     if (!hook->Install()) {
         delete hook;
         return -1;

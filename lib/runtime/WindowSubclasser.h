@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include <unknwn.h>
 
 #include <vector>
 
@@ -23,7 +24,9 @@ public:
     enum When : int { kAfter = 1, kBefore = 2, kBoth = 3 };
     static constexpr long kEveryMessage = -1;
 
-    explicit WindowSubclasser(SubclassOwner& owner) : owner_(owner) {}
+    // holder: the object the owner belongs to, held through each call that reaches the owner, so that a
+    // handler inside it may drop the object's last outside reference; null when there is none to hold.
+    explicit WindowSubclasser(SubclassOwner& owner, IUnknown* holder = nullptr) : owner_(owner), holder_(holder) {}
     ~WindowSubclasser() { UnsubclassAll(); }
     WindowSubclasser(const WindowSubclasser&) = delete;
     WindowSubclasser& operator=(const WindowSubclasser&) = delete;
@@ -48,6 +51,7 @@ private:
     };
 
     SubclassOwner& owner_;
+    IUnknown* holder_;  // not counted: it owns this object
     std::vector<Record> records_;
 };
 

@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "InstanceWindowProc.h"
+#include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 
 namespace kx {
 namespace {
@@ -10,24 +12,14 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"KxWindowTimer";
 constexpr UINT_PTR kTimerId = 1;
 
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
 }  // namespace
 
 WindowTimer::WindowTimer(IUnknown* owner, std::function<void()> onTick) : owner_(owner), onTick_(std::move(onTick)) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (!GetClassInfoExW(ThisModule(), kWindowClass, &cls)) {
-        cls.lpfnWndProc = &InstanceWindowProc<WindowTimer, &WindowTimer::window_, &WindowTimer::HandleMessage>;
-        cls.hInstance = ThisModule();
-        cls.lpszClassName = kWindowClass;
-        RegisterClassExW(&cls);
-    }
-    CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ThisModule(), this);
+    RegisterModuleWindowClass(
+        {.name = kWindowClass,
+         .procedure = &InstanceWindowProc<WindowTimer, &WindowTimer::window_, &WindowTimer::HandleMessage>,
+         .cursor = nullptr});
+    CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleHandle(), this);
 }
 
 WindowTimer::~WindowTimer() {

@@ -5,9 +5,10 @@
 #include "ClassFactory.h"
 #include "FaultRecorder.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "Registration.h"
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
     if (reason == DLL_PROCESS_ATTACH) {
         kx::SetModuleHandle(instance);
         DisableThreadLibraryCalls(instance);
@@ -15,6 +16,8 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     } else if (reason == DLL_PROCESS_DETACH) {
         kx::RemoveFaultRecorder();
     }
+    // Freed by the host (not the process ending): the next load registers its own window classes.
+    if (reason == DLL_PROCESS_DETACH && !reserved) kx::UnregisterModuleWindowClasses();
     return TRUE;
 }
 
@@ -30,6 +33,9 @@ extern "C" HRESULT WINAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** o
     return hr;
 }
 
-extern "C" HRESULT WINAPI DllCanUnloadNow() { return kx::CanUnloadModule() ? S_OK : S_FALSE; }
+// Not while a window of the module is left: its window procedure would go with the image.
+extern "C" HRESULT WINAPI DllCanUnloadNow() {
+    return kx::CanUnloadModule() && kx::UnregisterModuleWindowClasses() ? S_OK : S_FALSE;
+}
 extern "C" HRESULT WINAPI DllRegisterServer() { return kx::RegisterServer(); }
 extern "C" HRESULT WINAPI DllUnregisterServer() { return kx::UnregisterServer(); }

@@ -57,7 +57,7 @@ protected:
 
     kxtest::HostWindow parent;
     RecordingInput input;
-    InputTextBox box{parent.hwnd(), input, {}, {WM_CLEAR}};
+    InputTextBox box{parent.hwnd(), input, nullptr, {}, {WM_CLEAR}};
 
     void SetUp() override { box.Place(0, 0, 200, 20); }
     LONG_PTR BoxStyle() const { return GetWindowLongPtrW(box.Hwnd(), GWL_STYLE); }

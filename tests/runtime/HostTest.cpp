@@ -7,42 +7,12 @@
 #include "AmbientProperties.h"
 #include "ControlHost.h"
 #include "ControlTestSupport.h"
+#include "HostEventSink.h"
 #include "Korvix32_h.h"
 #include "KxButton.h"
 #include "PropertyBag.h"
 
 namespace {
-
-// A plain dispatch sink that records the events of one control.
-class RecordingSink : public IDispatch {
-public:
-    std::vector<DISPID> events;
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
-        if (iid != IID_IUnknown && iid != IID_IDispatch && iid != DIID___kxButton) {
-            *out = nullptr;
-            return E_NOINTERFACE;
-        }
-        *out = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override { return --refs_; }
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        events.push_back(id);
-        return S_OK;
-    }
-    ULONG refs() const { return refs_; }
-
-private:
-    ULONG refs_ = 1;
-};
 
 void ClickWithMessages(HWND window) {
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
@@ -220,13 +190,10 @@ TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
     ASSERT_EQ(create(L"Korvix32.kxButton", place, nullptr, &container, &control, IID_NULL, nullptr), S_OK);
     ASSERT_NE(control, nullptr);
 
-    RecordingSink sink;
-    IConnectionPointContainer* points = nullptr;
-    ASSERT_EQ(control->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points)), S_OK);
-    IConnectionPoint* point = nullptr;
-    ASSERT_EQ(points->FindConnectionPoint(DIID___kxButton, &point), S_OK);
-    DWORD cookie = 0;
-    ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
+    std::vector<DISPID> events;
+    kxtest::HostEventSink sink([&](DISPID id) { events.push_back(id); });
+    sink.Advise(control, DIID___kxButton);
+    ASSERT_TRUE(sink.Held());
 
     IDispatch* button = nullptr;
     ASSERT_EQ(control->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&button)), S_OK);
@@ -243,22 +210,20 @@ TEST(HostTest, WineAtlAxWinHostsTheButtonAndItsClickReachesTheSink) {
     ASSERT_TRUE(IsWindow(buttonWindow));
     EXPECT_TRUE(IsChild(window.hwnd(), buttonWindow));
     ClickWithMessages(buttonWindow);
-    EXPECT_TRUE(WaitFor(sink.events, DISPID_CLICK));
+    EXPECT_TRUE(WaitFor(events, DISPID_CLICK));
 
     // Other test programs run at the same time and may move the pointer: a few tries.
     bool clicked = false;
     for (int attempt = 0; attempt < 3 && !clicked; ++attempt) {
-        sink.events.clear();
+        events.clear();
         SetForegroundWindow(window.hwnd());
         ClickWithInput(buttonWindow);
-        clicked = WaitFor(sink.events, DISPID_CLICK);
+        clicked = WaitFor(events, DISPID_CLICK);
     }
     EXPECT_TRUE(clicked) << "real input";
 
-    point->Unadvise(cookie);
-    EXPECT_EQ(sink.refs(), 1u);
-    point->Release();
-    points->Release();
+    sink.Unadvise(control);
+    EXPECT_FALSE(sink.Held());
     button->Release();
     control->Release();
     if (container) container->Release();

@@ -10,6 +10,7 @@
 #include "Korvix32_h.h"
 #include "MenuHover.h"
 #include "NetworkNeighbourhood.h"
+#include "ScopedHold.h"
 #include "WindowMembers.h"
 #include "WindowSubclasser.h"
 
@@ -123,6 +124,9 @@ private:
     // BrowserListing.cpp: Refresh. Each kind of location gives its items; they are sorted, given their
     // icons and shown, and the address box follows.
     void ListLocation();
+    // For members that list: a PathChanged handler, or a message handled during the network walk, may let
+    // the host drop its last reference before the listing is done.
+    ScopedHold HoldWhileListing() { return ScopedHold(static_cast<IOleObject*>(this)); }
     // Items of a folder; none when a PathChanged handler started a newer listing meanwhile.
     std::optional<std::vector<ListItem>> FolderItems(const std::wstring& listed, unsigned request);
     void RaisePathChanged(const std::wstring& lastPath);
@@ -201,7 +205,7 @@ private:
     std::wstring desktopFolder_;
     std::wstring documentsFolder_;
     HoverTracker hover_;
-    WindowSubclasser hooks_{*this};
+    WindowSubclasser hooks_{*this, static_cast<IOleObject*>(this)};
     NetworkNeighbourhood network_;
     std::wstring renamedKey_;  // the item a rename made, selected once the list shows it
     bool terminated_ = false;  // the walk of the network stops

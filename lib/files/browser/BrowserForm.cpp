@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include "BrowserArtwork.h"
+#include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 
 namespace kx {
 namespace {
@@ -47,23 +49,6 @@ LRESULT CALLBACK PaneProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-HINSTANCE ThisModule() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-    return module;
-}
-
-void RegisterPaneClass() {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ThisModule(), kPaneClass, &cls)) return;
-    cls.lpfnWndProc = PaneProc;
-    cls.hInstance = ThisModule();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = kPaneClass;
-    RegisterClassExW(&cls);
-}
-
 }  // namespace
 
 BrowserForm::BrowserForm(HWND parent) {
@@ -98,11 +83,11 @@ BrowserForm::~BrowserForm() {
 }
 
 void BrowserForm::CreateLeftMenu(HWND parent) {
-    RegisterPaneClass();
+    RegisterModuleWindowClass({.name = kPaneClass, .procedure = PaneProc});
     for (int i = 0; i < kLeftMenuEntries; ++i) {
         picToolBar[i] = CreateWindowExW(0, kPaneClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                                         i * kPaneHeight, kPaneWidth, kPaneHeight, parent, IdOf(kIdToolBar + i),
-                                        ThisModule(), nullptr);
+                                        ModuleHandle(), nullptr);
         imgToolBar[i] = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_ICON | SS_NOTIFY,
                                         (kPaneWidth - kPlaceIconSize) / 2, 4, kPlaceIconSize, kPlaceIconSize,
                                         picToolBar[i], IdOf(kIdToolBarImage + i), nullptr, nullptr);

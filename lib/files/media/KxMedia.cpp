@@ -7,6 +7,7 @@
 #include "MediaFace.h"
 #include "MemberCalls.h"
 #include "PlaybackGraph.h"
+#include "ScopedHold.h"
 
 namespace kx {
 namespace {
@@ -48,6 +49,14 @@ HRESULT Answer(VARIANT_BOOL* out, bool value) {
     if (!out) return E_POINTER;
     *out = value ? VARIANT_TRUE : VARIANT_FALSE;
     return S_OK;
+}
+
+// An action raises its event before it acts: a handler may let the host drop the player, which is held until
+// the action is done.
+template <class Action>
+HRESULT HeldAnswer(IDispatch* player, VARIANT_BOOL* out, Action action) {
+    const ScopedHold hold(player);
+    return Answer(out, action());
 }
 
 template <class T, class Value>
@@ -163,11 +172,13 @@ STDMETHODIMP KxMedia::put_RepeatEvery(LONG RepeatEvery) {
 
 // --- methods ---
 
-STDMETHODIMP KxMedia::mPlay(VARIANT_BOOL* Started) { return Answer(Started, Play()); }
-STDMETHODIMP KxMedia::mPause(VARIANT_BOOL* Done) { return Answer(Done, Pause()); }
-STDMETHODIMP KxMedia::mStop(VARIANT_BOOL Forced, VARIANT_BOOL* Done) { return Answer(Done, Stop(Forced != VARIANT_FALSE)); }
-STDMETHODIMP KxMedia::mForeward(VARIANT_BOOL* Done) { return Answer(Done, Forward()); }
-STDMETHODIMP KxMedia::mBackward(VARIANT_BOOL* Done) { return Answer(Done, Backward()); }
+STDMETHODIMP KxMedia::mPlay(VARIANT_BOOL* Started) { return HeldAnswer(this, Started, [this] { return Play(); }); }
+STDMETHODIMP KxMedia::mPause(VARIANT_BOOL* Done) { return HeldAnswer(this, Done, [this] { return Pause(); }); }
+STDMETHODIMP KxMedia::mStop(VARIANT_BOOL Forced, VARIANT_BOOL* Done) {
+    return HeldAnswer(this, Done, [this, Forced] { return Stop(Forced != VARIANT_FALSE); });
+}
+STDMETHODIMP KxMedia::mForeward(VARIANT_BOOL* Done) { return HeldAnswer(this, Done, [this] { return Forward(); }); }
+STDMETHODIMP KxMedia::mBackward(VARIANT_BOOL* Done) { return HeldAnswer(this, Done, [this] { return Backward(); }); }
 
 // True only when something plays: a running graph, or a Flash movie with frames. Whatever starts nothing
 // ends as a stop that keeps the list would, so no timer keeps trying.

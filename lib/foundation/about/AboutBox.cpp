@@ -9,6 +9,7 @@
 #include "AboutLabel.h"
 #include "KxDisk.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "ScopedGdi.h"
 #include "SystemActions.h"
 
@@ -121,23 +122,13 @@ private:
     std::vector<HWND> disabled_;
 };
 
-void RegisterBoxClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kAboutBoxClass, &cls)) return;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ModuleHandle();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.lpszClassName = kAboutBoxClass;
-    RegisterClassExW(&cls);
-}
-
 AboutBox::AboutBox()
     : artwork_(CreateArtworkBitmap()),
       artworkDc_(nullptr),
       artworkSelected_(artworkDc_, artwork_.get()),
       titleFont_(CreateCaptionFont(kLabelDesigns[0].hundredthsOfPoint)),
       captionFont_(CreateCaptionFont(kLabelDesigns[1].hundredthsOfPoint)) {
-    RegisterBoxClass(Procedure);
+    RegisterModuleWindowClass({.name = kAboutBoxClass, .procedure = Procedure});
     // Centred on the screen; a tool window, so it has no button in the taskbar.
     const int left = (GetSystemMetrics(SM_CXSCREEN) - kAboutArtworkWidth) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - kAboutArtworkHeight) / 2;

@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "ScopedGdi.h"
 
 namespace kx {
@@ -119,19 +120,10 @@ LRESULT CALLBACK LabelProcedure(HWND label, UINT message, WPARAM wParam, LPARAM 
     }
 }
 
-void RegisterLabelClass() {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kLabelClass, &cls)) return;
-    cls.lpfnWndProc = LabelProcedure;
-    cls.hInstance = ModuleHandle();
-    cls.lpszClassName = kLabelClass;
-    RegisterClassExW(&cls);
-}
-
 }  // namespace
 
 HWND CreateAboutLabel(HWND parent, const AboutLabelStyle* style, const std::wstring& caption) {
-    RegisterLabelClass();
+    RegisterModuleWindowClass({.name = kLabelClass, .procedure = LabelProcedure, .cursor = nullptr});
     return CreateWindowExW(0, kLabelClass, caption.c_str(), WS_CHILD | WS_VISIBLE, style->centreX, style->top, 0, 0,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(style->id)), ModuleHandle(),
                            const_cast<AboutLabelStyle*>(style));

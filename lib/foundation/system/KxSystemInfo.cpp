@@ -195,11 +195,15 @@ void StartMinimised(const std::wstring& commandLine) {
 }
 }  // namespace
 
-KxSystemInfo::KxSystemInfo() {
+KxSystemInfo::KxSystemInfo() : monitorUser_(monitors::AddUser()) {
     try {
         monitors::RefreshMonitors();
     } catch (...) {  // out of memory: the list stays as it was
     }
+}
+
+KxSystemInfo::~KxSystemInfo() {
+    if (monitorUser_) monitors::RemoveUser();
 }
 
 // Folders and temporary names.

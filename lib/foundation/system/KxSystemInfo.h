@@ -6,10 +6,11 @@ namespace kx {
 
 // kxSystemInfo: folders, versions, names, keyboard, mouse, desktop parameters, control-panel
 // applets and the display monitors. Holds nothing of its own; each creation refreshes the
-// thread's monitor list.
+// thread's monitor list, which lives while a kxSystemInfo of the thread does.
 class KxSystemInfo : public AutomationObject<_kxSystemInfo> {
 public:
     KxSystemInfo();
+    ~KxSystemInfo() override;
 
     STDMETHODIMP SystemFolder(BSTR* AddPath, BSTR* Result) override;
     STDMETHODIMP WindowsFolder(BSTR* AddPath, BSTR* Result) override;
@@ -52,6 +53,9 @@ public:
     STDMETHODIMP GetMonitorInfo(LONG Index, kxMonitorType* Result) override;
     STDMETHODIMP GetMonitorCount(LONG* Result) override;
     STDMETHODIMP GetMonitorWindowMonitorIndex(LONG Left, LONG Top, LONG Width, LONG Height, LONG* Result) override;
+
+private:
+    const bool monitorUser_;  // counted as a user of the thread's monitor list
 };
 
 }  // namespace kx

@@ -1,5 +1,6 @@
 #include "MonitorModule.h"
 
+#include <new>
 #include <vector>
 
 #include "ErrorInfo.h"
@@ -9,8 +10,14 @@
 namespace kx::monitors {
 namespace {
 
-thread_local std::vector<kxMonitorType> monitorList;
-thread_local long monitorCount = 0;
+struct MonitorList {
+    std::vector<kxMonitorType> records;
+    long users = 0;
+};
+
+// A plain pointer: a thread-local object with a destructor would hold the module in memory for as long as
+// the thread runs, so the library could never be freed.
+thread_local MonitorList* list = nullptr;
 
 VARIANT_BOOL ToVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
@@ -38,10 +45,8 @@ kxMonitorType RecordOf(HMONITOR monitor) {
     return record;
 }
 
-BOOL CALLBACK MonitorEnumProc(HMONITOR monitor, HDC, LPRECT, LPARAM) {
-    monitorList.resize(monitorCount + 1);
-    monitorList[monitorCount] = RecordOf(monitor);
-    ++monitorCount;
+BOOL CALLBACK MonitorEnumProc(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
+    reinterpret_cast<std::vector<kxMonitorType>*>(found)->push_back(RecordOf(monitor));
     return TRUE;
 }
 
@@ -53,24 +58,38 @@ long CheckedSum(long start, long extent) {
 
 }  // namespace
 
-void RefreshMonitors() {
-    monitorCount = 0;
-    EnumDisplayMonitors(nullptr, nullptr, &MonitorEnumProc, 0);
-    monitorList.resize(monitorCount);  // no records of an earlier refresh stay reachable
+bool AddUser() {
+    if (!list) list = new (std::nothrow) MonitorList();
+    if (!list) return false;
+    ++list->users;
+    return true;
 }
 
-long MonitorCount() { return monitorCount; }
+void RemoveUser() {
+    if (!list || --list->users > 0) return;
+    delete list;
+    list = nullptr;
+}
+
+void RefreshMonitors() {
+    if (!list) return;
+    std::vector<kxMonitorType> found;
+    EnumDisplayMonitors(nullptr, nullptr, &MonitorEnumProc, reinterpret_cast<LPARAM>(&found));
+    list->records = std::move(found);  // no records of an earlier refresh stay reachable
+}
+
+long MonitorCount() { return list ? static_cast<long>(list->records.size()) : 0; }
 
 kxMonitorType MonitorAt(long index) {
-    if (index < 0 || index >= monitorCount) throw Error(kErrSubscript);
-    return monitorList[index];
+    if (index < 0 || index >= MonitorCount()) throw Error(kErrSubscript);
+    return list->records[index];
 }
 
 long MonitorIndexFromRect(long left, long top, long width, long height) {
     const RECT area = {left, top, CheckedSum(left, width), CheckedSum(top, height)};
     const long wanted = LongFromHandle(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST));
-    for (long i = 0; i < monitorCount; ++i)
-        if (monitorList[i].handle == wanted) return i;
+    for (long i = 0; i < MonitorCount(); ++i)
+        if (list->records[i].handle == wanted) return i;
     return -1;
 }
 

@@ -4,8 +4,13 @@
 #include "Korvix32_h.h"
 
 // The display monitors as the last refresh found them, one list per thread (apartment) shared by
-// every kxSystemInfo of that thread.
+// every kxSystemInfo of that thread while any of them lives.
 namespace kx::monitors {
+
+// A kxSystemInfo of this thread starts (false when there is no memory for the list) or stops using the
+// thread's list; the last one to stop frees it.
+bool AddUser();
+void RemoveUser();
 
 // Enumerates the monitors again; the list then holds exactly those found.
 void RefreshMonitors();

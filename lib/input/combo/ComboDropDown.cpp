@@ -7,6 +7,7 @@
 #include "ClassicRuntime.h"
 #include "ErrorInfo.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 #include "RecordSource.h"
 
 namespace kx {
@@ -77,21 +78,10 @@ HFONT RecordCountFont() {
     return CreateFontIndirectW(&font);
 }
 
-void RegisterPanelClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kPanelClass, &cls)) return;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ModuleHandle();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = kPanelClass;
-    RegisterClassExW(&cls);
-}
-
 }  // namespace
 
 ComboDropDown::ComboDropDown(ComboGridOwner& owner) : owner_(owner) {
-    RegisterPanelClass(PanelProc);
+    RegisterModuleWindowClass({.name = kPanelClass, .procedure = PanelProc, .background = COLOR_BTNFACE});
     window_.SetClientSize(PixelsOfTwips(kDesignWidthTwips), PixelsOfTwips(kDesignHeightTwips));
     panel_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
                              10, 10, window_.Hwnd(), nullptr, ModuleHandle(), this);

@@ -3,6 +3,7 @@
 #include "ErrorInfo.h"
 #include "LateBinding.h"
 #include "ModuleState.h"
+#include "ModuleWindowClasses.h"
 
 namespace kx {
 namespace {
@@ -10,17 +11,6 @@ namespace {
 constexpr const wchar_t* kPageClass = L"KorvixComboPage";
 
 int Pixels(int twips) { return MulDiv(twips, 96, 1440); }
-
-void RegisterPageClass(WNDPROC procedure) {
-    WNDCLASSEXW cls = {sizeof(cls)};
-    if (GetClassInfoExW(ModuleHandle(), kPageClass, &cls)) return;
-    cls.lpfnWndProc = procedure;
-    cls.hInstance = ModuleHandle();
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = kPageClass;
-    RegisterClassExW(&cls);
-}
 
 HFONT TahomaFont() {
     LOGFONTW font = {};
@@ -46,7 +36,6 @@ bool IsCombo(IDispatch* object) {
 ComboPage::ComboPage(const wchar_t* title, int widthTwips, int heightTwips, std::vector<Child> children)
     : title_(title), size_{Pixels(widthTwips), Pixels(heightTwips)}, children_(std::move(children)) {
     ObjectCreated();
-    RegisterPageClass(WindowProc);
 }
 
 ComboPage::~ComboPage() {
@@ -66,6 +55,7 @@ STDMETHODIMP ComboPage::SetPageSite(IPropertyPageSite* site) {
 STDMETHODIMP ComboPage::Activate(HWND parent, LPCRECT rect, BOOL) {
     if (window_) return E_UNEXPECTED;
     const RECT place = rect ? *rect : RECT{0, 0, size_.cx, size_.cy};
+    RegisterModuleWindowClass({.name = kPageClass, .procedure = WindowProc, .background = COLOR_BTNFACE});
     window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPCHILDREN, place.left, place.top,
                               place.right - place.left, place.bottom - place.top, parent, nullptr, ModuleHandle(),
                               this);

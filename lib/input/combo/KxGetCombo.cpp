@@ -67,7 +67,7 @@ KxGetCombo::KxGetCombo()
     : StandardControl<_kxGetCombo>(CLSID_kxGetCombo, DIID___kxGetCombo, kNewWidthTwips, kNewHeightTwips),
       backColor_(kWindowColour),
       foreColor_(kButtonTextColour),
-      box_(Hwnd(), *this, {}),
+      box_(Hwnd(), *this, static_cast<IOleObject*>(this), {}),
       button_(kComboDropButton),
       boxMouse_({DISPID_MOUSEDOWN, DISPID_MOUSEMOVE, DISPID_MOUSEUP},
                 [this](DISPID id, short& b, short& s, float& x, float& y) { RaiseMouseEvent(id, b, s, x, y); },

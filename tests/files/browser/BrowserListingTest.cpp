@@ -15,6 +15,7 @@
 
 #include "BrowserFixture.h"
 #include "GdiTestSupport.h"
+#include "ProcessWindows.h"
 
 namespace {
 
@@ -259,13 +260,13 @@ TEST(BrowserListingTest, FiveHundredListingsLeaveNoHandlesBehind) {
     GoTo(b.browser, f.path());
     UpdateWindow(b.List());
     const DWORD gdi = kxtest::GdiObjectCount();
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const DWORD user = kxtest::UserObjectCount();
     for (int i = 0; i < 500; ++i) {
         b.browser->Refresh();
         UpdateWindow(b.List());
     }
     EXPECT_LE(kxtest::GdiObjectCount(), gdi + 5);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 5);
+    EXPECT_LE(kxtest::UserObjectCount(), user + 5);
     EXPECT_EQ(200u, ShownTexts(b.List()).size());
 }
 

@@ -9,6 +9,8 @@
 #include "ControlTestSupport.h"
 #include "DialogDriver.h"
 #include "DropDownWindow.h"
+#include "GdiTestSupport.h"
+#include "ProcessWindows.h"
 
 namespace {
 
@@ -167,11 +169,11 @@ TEST(DropDownWindow, OpenAndHideCyclesKeepHandlesFlat) {
         dropDown.Hide();
     };
     for (int i = 0; i < 20; ++i) cycle();
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const DWORD gdi = kxtest::GdiObjectCount();
+    const DWORD user = kxtest::UserObjectCount();
     for (int i = 0; i < 500; ++i) cycle();
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+    EXPECT_LE(kxtest::GdiObjectCount(), gdi + 2);
+    EXPECT_LE(kxtest::UserObjectCount(), user + 2);
     EXPECT_TRUE(dropDown.Exists());
 }
 

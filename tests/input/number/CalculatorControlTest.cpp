@@ -11,8 +11,10 @@
 #include "CalculatorLayout.h"
 #include "DialogDriver.h"
 #include "ErrorInfo.h"
+#include "GdiTestSupport.h"
 #include "KeyboardInput.h"
 #include "PersistenceTestSupport.h"
+#include "ProcessWindows.h"
 
 namespace {
 
@@ -176,11 +178,11 @@ TEST(CalculatorControl, EnabledAndItsBag) {
 TEST(CalculatorControl, CreateAndDestroyCyclesKeepHandlesFlat) {
     auto cycle = [] { HostedCalculator h; };
     for (int i = 0; i < 5; ++i) cycle();
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const DWORD gdi = kxtest::GdiObjectCount();
+    const DWORD user = kxtest::UserObjectCount();
     for (int i = 0; i < 200; ++i) cycle();
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 4);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 4);
+    EXPECT_LE(kxtest::GdiObjectCount(), gdi + 4);
+    EXPECT_LE(kxtest::UserObjectCount(), user + 4);
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 
 #include "../../runtime/ToolTipTools.h"
 #include "DialogDriver.h"
+#include "GdiTestSupport.h"
 #include "NumberFixture.h"
+#include "ProcessWindows.h"
 
 namespace {
 
@@ -181,15 +183,15 @@ TEST(NumberDropDown, OpenAndHideCyclesKeepHandlesFlat) {
         h.DropDown()->Hide();
     };
     for (int i = 0; i < 10; ++i) cycle();
-    DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    DWORD gdi = kxtest::GdiObjectCount();
+    DWORD user = kxtest::UserObjectCount();
     for (int i = 0; i < 100; ++i) cycle();  // the window alone goes through 500 in its own test
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 4);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 4);
+    EXPECT_LE(kxtest::GdiObjectCount(), gdi + 4);
+    EXPECT_LE(kxtest::UserObjectCount(), user + 4);
 }
 
-// 200 controls made and destroyed, each with a tooltip; every twentieth opened its drop-down first. Wine's
-// GetGuiResources answers 0: the tooltip windows of the process are counted as well.
+// 200 controls made and destroyed, each with a tooltip; every twentieth opened its drop-down first. The tooltip
+// windows are counted on their own too, so a leaked one is named as such.
 TEST(NumberDropDown, CreateDestroyCyclesKeepHandlesFlat) {
     int made = 0;
     auto make = [&made] {
@@ -198,12 +200,12 @@ TEST(NumberDropDown, CreateDestroyCyclesKeepHandlesFlat) {
         if (++made % 20 == 0) n.number()->ShowComboCalc();
     };
     for (int i = 0; i < 10; ++i) make();
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const DWORD gdi = kxtest::GdiObjectCount();
+    const DWORD user = kxtest::UserObjectCount();
     const size_t tips = kxtest::ProcessToolTipWindows().size();
     for (int i = 0; i < 200; ++i) make();
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 4);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 4);
+    EXPECT_LE(kxtest::GdiObjectCount(), gdi + 4);
+    EXPECT_LE(kxtest::UserObjectCount(), user + 4);
     EXPECT_EQ(kxtest::ProcessToolTipWindows().size(), tips);
 }
 
