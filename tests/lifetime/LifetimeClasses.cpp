@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 
 #include "ControlTestSupport.h"
 #include "LifetimeSupport.h"
@@ -57,7 +56,6 @@ std::vector<LifetimeClass> LifetimeClassesOf(ClassKind kind) {
     return chosen;
 }
 
-bool IsLabel(const LifetimeClass& cls) { return std::strcmp(cls.name, "kxLabel") == 0; }
 
 void UseMember(IDispatch* object, const LifetimeClass& cls) {
     ASSERT_NE(nullptr, object);

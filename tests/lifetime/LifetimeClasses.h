@@ -36,8 +36,6 @@ const std::vector<LifetimeClass>& LifetimeClasses();
 std::vector<LifetimeClass> LifetimeClassesOf(ClassKind kind);
 
 // The label keeps itself alive today through a fault while it is made; its rows run once that is mended.
-bool IsLabel(const LifetimeClass& cls);
-constexpr const char* kLabelSkip = "label destroyed only after the construction fault is mended";
 
 // The class's own use once made: the control's property put and read back, or the automation member called.
 // Fails the running test when the call fails.

@@ -39,7 +39,6 @@ class EveryClass : public ::testing::TestWithParam<LifetimeClass> {};
 
 TEST_P(EveryClass, CreatedAndReleasedWithoutBeingPlaced) {
     const LifetimeClass& cls = GetParam();
-    if (kxtest::IsLabel(cls)) GTEST_SKIP() << kxtest::kLabelSkip;
     kxtest::RunRounds("created and released", [&] {
         IUnknown* object = Create(cls);
         if (!object) return;
@@ -55,7 +54,6 @@ void PlaceAndUse(const LifetimeClass& cls);
 
 TEST_P(EveryClass, UnloadedWithItsLastObjectAndLoadedAgain) {
     const LifetimeClass& cls = GetParam();
-    if (kxtest::IsLabel(cls)) GTEST_SKIP() << kxtest::kLabelSkip;
     ASSERT_EQ(S_OK, kxtest::ServerCanUnloadNow()) << "an earlier row left an object of the server";
     IUnknown* object = Create(cls);
     ASSERT_NE(nullptr, object);
@@ -101,12 +99,10 @@ void PlaceShowResizeSaveLoadAndRemove(ContainerKind kind, const LifetimeClass& c
 class EveryControl : public ::testing::TestWithParam<LifetimeClass> {};
 
 TEST_P(EveryControl, PlacedShownResizedSavedLoadedAndRemovedInTheOwnContainer) {
-    if (kxtest::IsLabel(GetParam())) GTEST_SKIP() << kxtest::kLabelSkip;
     kxtest::RunRounds("own container", [&] { PlaceShowResizeSaveLoadAndRemove(ContainerKind::kOwn, GetParam()); });
 }
 
 TEST_P(EveryControl, PlacedShownResizedSavedLoadedAndRemovedInAtlAxWin) {
-    if (kxtest::IsLabel(GetParam())) GTEST_SKIP() << kxtest::kLabelSkip;
     kxtest::RunRounds("AtlAxWin", [&] { PlaceShowResizeSaveLoadAndRemove(ContainerKind::kAtl, GetParam()); });
 }
 

@@ -40,7 +40,6 @@ class ReleaseInsideEvent : public ::testing::TestWithParam<std::tuple<ContainerK
 TEST_P(ReleaseInsideEvent, TheControlFinishesAndIsDestroyedAfterIt) {
     const auto& [kind, event] = GetParam();
     const LifetimeClass& cls = ClassNamed(event.className);
-    if (kxtest::IsLabel(cls)) GTEST_SKIP() << kxtest::kLabelSkip;
     ASSERT_EQ(S_OK, kxtest::ServerCanUnloadNow()) << "an earlier row left an object of the server";
     kxtest::ScratchFolder folder;
     {
