@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 #include "ControlTestSupport.h"
 #include "LifetimeSupport.h"
 
