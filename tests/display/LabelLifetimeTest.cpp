@@ -8,33 +8,13 @@
 
 #include "ControlTestSupport.h"
 #include "GdiTestSupport.h"
+#include "ProcessWindows.h"
 #include "Korvix32_h.h"
 
 namespace {
 
 constexpr int kRounds = 500;
 constexpr DWORD kGdiMargin = 4;  // caches the platform may fill on the way; a leak per round is 500 and more
-
-// The windows of this process: the top-level ones and all their descendants.
-DWORD ProcessWindowCount() {
-    struct Count {
-        DWORD windows = 0;
-        static BOOL CALLBACK Child(HWND, LPARAM data) {
-            ++reinterpret_cast<Count*>(data)->windows;
-            return TRUE;
-        }
-        static BOOL CALLBACK TopLevel(HWND window, LPARAM data) {
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process != GetCurrentProcessId()) return TRUE;
-            ++reinterpret_cast<Count*>(data)->windows;
-            EnumChildWindows(window, &Child, data);
-            return TRUE;
-        }
-    } count;
-    EnumWindows(&Count::TopLevel, reinterpret_cast<LPARAM>(&count));
-    return count.windows;
-}
 
 // An advise sink handed to a control, which holds it until it is destroyed. The test's own reference is the
 // first; a control that is never destroyed keeps the probe alive.
@@ -91,11 +71,11 @@ protected:
     template <class Round>
     void RunRounds(Round round) {
         round(-1);
-        const DWORD gdi = kxtest::GdiObjectCount(), windows = ProcessWindowCount();
+        const DWORD gdi = kxtest::GdiObjectCount(), windows = kxtest::UserObjectCount();
         for (int i = 0; i < kRounds && !HasFailure(); ++i) round(i);
         kxtest::PumpMessages(0);
         EXPECT_LE(kxtest::GdiObjectCount(), gdi + kGdiMargin);
-        EXPECT_EQ(ProcessWindowCount(), windows);
+        EXPECT_EQ(kxtest::UserObjectCount(), windows);
         EXPECT_EQ(ServerCanUnloadNow(), S_OK);
     }
 };
