@@ -8,7 +8,7 @@
 #include "FileByteSource.h"
 #include "GifError.h"
 #include "Rounding.h"
-#include "ScopedHold.h"
+#include "KeepAlive.h"
 
 namespace kx {
 namespace {
@@ -106,7 +106,7 @@ KxGifPlayer::~KxGifPlayer() = default;
 template <class Body>
 HRESULT KxGifPlayer::DecoderCall(Body&& body) {
     if (decoding_) return RaiseError(kErrInvalidCall, kSource);
-    const ScopedHold hold(static_cast<IDispatch*>(this));  // a handler of its events may drop the host's reference
+    const KeepAlive hold(static_cast<IDispatch*>(this));  // a handler of its events may drop the host's reference
     decoding_ = true;
     bool failed = false;
     GifFault fault = GifFault::NotAGif;

@@ -3,7 +3,7 @@
 #include "ControlHost.h"
 #include "KxCalculator.h"
 #include "PropertyBag.h"
-#include "ScopedHold.h"
+#include "KeepAlive.h"
 
 namespace kx {
 namespace {
@@ -49,7 +49,7 @@ void CalcDropDown::Open(HWND control, double value) {
 void CalcDropDown::OnGetValue() {
     double value = 0;
     if (FAILED(calculator_->get_Value(&value))) return;
-    const ScopedHold hold(owner_);  // its release, the last thing done here, may end this drop-down
+    const KeepAlive hold(owner_);  // its release, the last thing done here, may end this drop-down
     if (onResult_) onResult_(value);
     window_.Hide();
 }

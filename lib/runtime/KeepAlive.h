@@ -1,13 +1,18 @@
 #pragma once
 #include <unknwn.h>
 
+// A reference held for a scope, so that the object outlives a call inside which its host may drop the last
+// reference it had (an event handler, a message loop); the object may go when the scope ends.
 namespace kx {
 
-// Holds a reference to an object for a scope: while a host's event handler runs, the host may drop its own.
 class KeepAlive {
 public:
-    explicit KeepAlive(IUnknown* object) : object_(object) { object_->AddRef(); }
-    ~KeepAlive() { object_->Release(); }
+    explicit KeepAlive(IUnknown* object) : object_(object) {  // null: nothing held
+        if (object_) object_->AddRef();
+    }
+    ~KeepAlive() {
+        if (object_) object_->Release();
+    }
     KeepAlive(const KeepAlive&) = delete;
     KeepAlive& operator=(const KeepAlive&) = delete;
 

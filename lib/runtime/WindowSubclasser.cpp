@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "ScopedHold.h"
+#include "KeepAlive.h"
 
 namespace kx {
 
@@ -78,7 +78,7 @@ private:
         Running running(hook);
         // The owner's object outlives the call; its last release may remove the hook, which running
         // (made first, ended last) then frees.
-        const ScopedHold holding(hook.owner_ ? hook.holder_ : nullptr);
+        const KeepAlive holding(hook.owner_ ? hook.holder_ : nullptr);
         LRESULT result = 0;
         bool handled = false;
         hook.CallOwner(true, handled, result, window, message, wParam, lParam);

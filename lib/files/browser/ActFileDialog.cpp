@@ -340,7 +340,7 @@ HRESULT ActFileDialog::LetText(std::wstring& field, BSTR value, const wchar_t* n
 }
 
 HRESULT ActFileDialog::LetFlag(bool& field, VARIANT_BOOL value, const wchar_t* name, void (ActFileDialog::*after)()) {
-    const ScopedHold hold = HoldWhileListing();  // after may list
+    const KeepAlive hold = HoldWhileListing();  // after may list
     return Guard(kSource, [&] {
         field = value != VARIANT_FALSE;
         PropertyChanged(name);
@@ -375,7 +375,7 @@ STDMETHODIMP ActFileDialog::get_Path(BSTR* Path) {
     });
 }
 STDMETHODIMP ActFileDialog::put_Path(BSTR Path) {
-    const ScopedHold hold = HoldWhileListing();
+    const KeepAlive hold = HoldWhileListing();
     return Guard(kSource, [&] {
         path_ = WithBackslash(FromBstr(Path));
         PropertyChanged(L"Path");
@@ -397,7 +397,7 @@ STDMETHODIMP ActFileDialog::get_FileName(BSTR* FileName) {
 // The name goes to the file-name box; a path to an existing file moves Path to its folder. A bare name
 // leaves Path where it is.
 STDMETHODIMP ActFileDialog::put_FileName(BSTR FileName) {
-    const ScopedHold hold = HoldWhileListing();
+    const KeepAlive hold = HoldWhileListing();
     return Guard(kSource, [&] {
         fileName_ = FromBstr(FileName);
         PropertyChanged(L"FileName");
@@ -414,7 +414,7 @@ STDMETHODIMP ActFileDialog::get_Filter(BSTR* Filter) {
     return Guard(kSource, [&] { AssignBstr(Filter, filter_); });
 }
 STDMETHODIMP ActFileDialog::put_Filter(BSTR Filter) {
-    const ScopedHold hold = HoldWhileListing();
+    const KeepAlive hold = HoldWhileListing();
     return Guard(kSource, [&] {
         filter_ = TrimBlanks(FromBstr(Filter));
         ParseFilter();
@@ -424,7 +424,7 @@ STDMETHODIMP ActFileDialog::put_Filter(BSTR Filter) {
 
 STDMETHODIMP ActFileDialog::get_FilterIndex(short* FilterIndex) { return Read(FilterIndex, filterIndex_); }
 STDMETHODIMP ActFileDialog::put_FilterIndex(short FilterIndex) {
-    const ScopedHold hold = HoldWhileListing();
+    const KeepAlive hold = HoldWhileListing();
     return Let(L"FilterIndex", [&] {
         if (FilterIndex < -1) throw Error(kErrInvalidPropertyValue);  // -1 is the typed pattern
         filterIndex_ = FilterIndex;
@@ -583,7 +583,7 @@ STDMETHODIMP ActFileDialog::get_Controls(IDispatch** Controls) {
 }
 
 STDMETHODIMP ActFileDialog::Refresh() {
-    const ScopedHold hold = HoldWhileListing();
+    const KeepAlive hold = HoldWhileListing();
     return Guard(kSource, [&] { ListLocation(); });
 }
 

@@ -10,7 +10,7 @@
 #include "Korvix32_h.h"
 #include "MenuHover.h"
 #include "NetworkNeighbourhood.h"
-#include "ScopedHold.h"
+#include "KeepAlive.h"
 #include "WindowMembers.h"
 #include "WindowSubclasser.h"
 
@@ -126,7 +126,7 @@ private:
     void ListLocation();
     // For members that list: a PathChanged handler, or a message handled during the network walk, may let
     // the host drop its last reference before the listing is done.
-    ScopedHold HoldWhileListing() { return ScopedHold(static_cast<IOleObject*>(this)); }
+    KeepAlive HoldWhileListing() { return KeepAlive(static_cast<IOleObject*>(this)); }
     // Items of a folder; none when a PathChanged handler started a newer listing meanwhile.
     std::optional<std::vector<ListItem>> FolderItems(const std::wstring& listed, unsigned request);
     void RaisePathChanged(const std::wstring& lastPath);

@@ -29,7 +29,7 @@ void ActFileDialog::EnumerateNetwork() {
 }
 
 STDMETHODIMP ActFileDialog::DoNetEnum(VARIANT_BOOL* Found) {
-    const ScopedHold hold = HoldWhileListing();
+    const KeepAlive hold = HoldWhileListing();
     return Guard(L"Korvix32.actFileDialog", [&] {
         EnumerateNetwork();
         if (Found) *Found = VARIANT_TRUE;

@@ -7,7 +7,7 @@
 #include "MediaFace.h"
 #include "MemberCalls.h"
 #include "PlaybackGraph.h"
-#include "ScopedHold.h"
+#include "KeepAlive.h"
 
 namespace kx {
 namespace {
@@ -55,7 +55,7 @@ HRESULT Answer(VARIANT_BOOL* out, bool value) {
 // the action is done.
 template <class Action>
 HRESULT HeldAnswer(IDispatch* player, VARIANT_BOOL* out, Action action) {
-    const ScopedHold hold(player);
+    const KeepAlive hold(player);
     return Answer(out, action());
 }
 
