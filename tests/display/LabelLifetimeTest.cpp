@@ -9,6 +9,7 @@
 #include "ControlTestSupport.h"
 #include "GdiTestSupport.h"
 #include "ProcessWindows.h"
+#include "ServerModule.h"
 #include "Korvix32_h.h"
 
 namespace {
@@ -57,14 +58,6 @@ private:
     ULONG references_ = 1;
 };
 
-HRESULT ServerCanUnloadNow() {
-    HMODULE server = GetModuleHandleW(L"Korvix32.dll");
-    if (!server) return E_FAIL;
-    auto canUnload = reinterpret_cast<HRESULT(WINAPI*)()>(
-        reinterpret_cast<void*>(GetProcAddress(server, "DllCanUnloadNow")));
-    return canUnload ? canUnload() : E_FAIL;
-}
-
 // The counts after one round to warm the caches, then after all of them.
 class LabelRounds : public testing::Test {
 protected:
@@ -76,7 +69,7 @@ protected:
         kxtest::PumpMessages(0);
         EXPECT_LE(kxtest::GdiObjectCount(), gdi + kGdiMargin);
         EXPECT_EQ(kxtest::UserObjectCount(), windows);
-        EXPECT_EQ(ServerCanUnloadNow(), S_OK);
+        EXPECT_EQ(kxtest::ServerCanUnloadNow(), S_OK);
     }
 };
 
