@@ -12,7 +12,7 @@ trap 'rm -rf "$work"' EXIT
 export KX_TEST_DIR="Z:${work//\//\\}"
 source "$(dirname "$0")/script-faults.sh"
 kx_watch_faults "$work"
-out=$("$wine" cscript //nologo "Z:${work//\//\\}\\test.vbs" 2>&1 | tr -d "\r" | LC_ALL=C tr -c "\n\040-\176" "?")
+out=$(kx_run_cscript "$wine" "Z:${work//\//\\}\\test.vbs")
 echo "$out"
 kx_check_faults "$work" || exit 1
 grep -q '^KX-SCRIPT-END' <<<"$out" || { echo "the script stopped before its end (a script error?)"; exit 1; }

@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 { cat "$dir/harness.js"; cat "$test"; printf '\r\nfinish();\r\n'; } > "$work/test.js" || exit 1
 source "$dir/../script-faults.sh"
 kx_watch_faults "$work"
-out=$("$wine" cscript //nologo "Z:${work//\//\\}\\test.js" 2>&1 | tr -d "\r" | LC_ALL=C tr -c "\n\040-\176" "?")
+out=$(kx_run_cscript "$wine" "Z:${work//\//\\}\\test.js")
 echo "$out"
 kx_check_faults "$work" || exit 1
 grep -q '^KX-SCRIPT-END' <<<"$out" || { echo "the script stopped before its end (a script error?)"; exit 1; }
