@@ -236,8 +236,6 @@ HRESULT PrepareMissing(Slot& slot, const ELEMDESC& desc) {
     const PARAMDESC& param = desc.paramdesc;
     if ((param.wParamFlags & PARAMFLAG_FHASDEFAULT) && param.pparamdescex) {
         VARIANT value = param.pparamdescex->varDefaultValue;  // a shallow view
-        // widl stores the number default of a Variant parameter typed as Variant itself: it is a Long.
-        if (value.vt == VT_VARIANT) value.vt = VT_I4;
         return Coerce(&slot.storage, &value, slot.type.vt);
     }
     if (!(param.wParamFlags & PARAMFLAG_FOPT)) return DISP_E_PARAMNOTFOUND;
