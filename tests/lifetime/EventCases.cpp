@@ -15,6 +15,8 @@
 #include "GifWriter.h"
 #include "KeyboardInput.h"
 #include "LifetimeSupport.h"
+#include "ProcessWindows.h"
+#include "RecordSourceCommand.h"
 #include "RiffWriter.h"
 
 namespace kxtest {
@@ -199,6 +201,49 @@ void ChooseAFilterDuringTheWalk(HWND control, IDispatch* browser) {
 
 void ClickCentreOf(HWND control, IDispatch*) { ClickCentre(control); }
 
+// The real pointer from outside the control to its centre.
+void MovePointerOver(HWND control, IDispatch*) {
+    BringForward(control);
+    RECT bounds = {};
+    GetWindowRect(control, &bounds);
+    MovePointerTo({bounds.left - 20, bounds.top - 20});
+    PumpMessages(50);
+    MovePointerTo({(bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2});
+}
+
+// Over the control, and away from it again once the control has seen it come.
+void MovePointerOverAndAway(HWND control, IDispatch* dispatch) {
+    RECT bounds = {};
+    GetWindowRect(control, &bounds);
+    MovePointerOver(control, dispatch);
+    PumpMessages(300);
+    MovePointerTo({bounds.left - 20, bounds.top - 20});
+}
+
+// Four people keyed by Id, shown by Name.
+void PrepareRecordSource(IDispatch* combo, const std::wstring&) {
+    Put(combo, L"KeyField", Text(L"Id"));
+    Put(combo, L"ShowField", Text(L"Name"));
+    EXPECT_EQ(L"  source done", SetRecordSource(combo, L"people 1500"));
+}
+
+// The grid dropped down and its first row clicked, which writes the row's key into the box.
+void PickTheGridsFirstRow(HWND control, IDispatch* combo) {
+    BringForward(control);
+    Call(combo, L"ShowComboCombo");
+    HWND list = nullptr;
+    PumpUntil([&] {
+        for (HWND window : ProcessWindows())
+            if (!list) list = Descendant(window, WC_LISTVIEWW);
+        return list != nullptr && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0;
+    }, 5000);
+    ASSERT_NE(nullptr, list) << "the grid did not drop down";
+    RECT row = {};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    ClickAt(list, (row.left + row.right) / 2, (row.top + row.bottom) / 2);
+}
+
 }  // namespace
 
 HWND VisibleDescendant(HWND parent, const wchar_t* windowClass) { return Descendant(parent, windowClass); }
@@ -234,6 +279,8 @@ HWND SettledAlertWindow() {
 const std::vector<EventCase>& EventCases() {
     static const std::vector<EventCase> cases = {
         {"kxButton_Click", "kxButton", DISPID_CLICK, nullptr, ClickCentreOf},
+        {"kxButton_MouseEnter", "kxButton", 1, nullptr, MovePointerOver, true},
+        {"kxButton_MouseLeave", "kxButton", 2, nullptr, MovePointerOverAndAway, true},
         {"kxLabel_Click", "kxLabel", DISPID_CLICK, nullptr, ClickCentreOf},
         {"kxFrame_Click", "kxFrame", DISPID_CLICK, nullptr, ClickCentreOf},
         {"kxTrayBar_MouseDown", "kxTrayBar", 3, nullptr, PressTrayIcon},
@@ -242,6 +289,7 @@ const std::vector<EventCase>& EventCases() {
         {"kxGetMask_KeyPress", "kxGetMask", 4, nullptr, TypeDigit},
         {"kxGetCombo_Change", "kxGetCombo", 1, nullptr, TypeDigit},
         {"kxGetCombo_KeyDown", "kxGetCombo", DISPID_KEYDOWN, nullptr, TypeDigit},
+        {"kxGetCombo_ChangeFromItsGrid", "kxGetCombo", 1, PrepareRecordSource, PickTheGridsFirstRow},
         {"kxCalculator_GetValue", "kxCalculator", DISPID_DBLCLICK, nullptr, AddInTheReadout},
         {"kxGetNumber_Change", "kxGetNumber", 1, nullptr, TypeDigit},
         {"kxGetNumber_KeyDown", "kxGetNumber", DISPID_KEYDOWN, nullptr, TypeDigit},

@@ -18,6 +18,8 @@ struct EventCase {
     void (*prepare)(IDispatch* control, const std::wstring& folder);
     // Makes the placed control raise the event.
     void (*trigger)(HWND control, IDispatch* dispatch);
+    // Placed from a save of a new one, for what a control sets up only when it loads (the button's hover).
+    bool fromSave = false;
 };
 
 inline std::ostream& operator<<(std::ostream& out, const EventCase& c) { return out << c.name; }

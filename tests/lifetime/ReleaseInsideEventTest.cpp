@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -45,7 +46,14 @@ TEST_P(ReleaseInsideEvent, TheControlFinishesAndIsDestroyedAfterIt) {
     {
         kxtest::HostWindow window(320, 220, 900, 700);
         std::unique_ptr<Container> container = Container::Make(kind, window.hwnd());
-        ASSERT_NE(nullptr, container->Place(cls, nullptr)) << cls.name;
+        std::unique_ptr<kxtest::SavedControl> saved;
+        if (event.fromSave) {
+            ASSERT_NE(nullptr, container->Place(cls, nullptr)) << cls.name;
+            saved = std::make_unique<kxtest::SavedControl>(container->Control());
+            ASSERT_TRUE(saved->Saved()) << cls.name;
+            container->Remove();
+        }
+        ASSERT_NE(nullptr, container->Place(cls, saved.get())) << cls.name;
         kxtest::ReleaseWatch watch;
         ASSERT_TRUE(watch.Watch(container->Control()));
         bool letGo = false;
