@@ -7,8 +7,8 @@
 #include "ErrorInfo.h"
 #include "FileByteSource.h"
 #include "GifError.h"
-#include "Rounding.h"
 #include "KeepAlive.h"
+#include "Rounding.h"
 
 namespace kx {
 namespace {

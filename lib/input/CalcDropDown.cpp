@@ -1,9 +1,9 @@
 #include "CalcDropDown.h"
 
 #include "ControlHost.h"
+#include "KeepAlive.h"
 #include "KxCalculator.h"
 #include "PropertyBag.h"
-#include "KeepAlive.h"
 
 namespace kx {
 namespace {

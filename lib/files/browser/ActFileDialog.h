@@ -7,10 +7,10 @@
 #include "BrowserForm.h"
 #include "Control.h"
 #include "ItemIcons.h"
+#include "KeepAlive.h"
 #include "Korvix32_h.h"
 #include "MenuHover.h"
 #include "NetworkNeighbourhood.h"
-#include "KeepAlive.h"
 #include "WindowMembers.h"
 #include "WindowSubclasser.h"
 

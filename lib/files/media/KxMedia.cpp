@@ -4,10 +4,10 @@
 #include "ErrorInfo.h"
 #include "FlashPlayer.h"
 #include "Handles.h"
+#include "KeepAlive.h"
 #include "MediaFace.h"
 #include "MemberCalls.h"
 #include "PlaybackGraph.h"
-#include "KeepAlive.h"
 
 namespace kx {
 namespace {
